@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/classes/type_info.h"
+
 namespace tarvex {
 
 // What a cell of a date format holds; a text's cell takes the type of the format's cell with the
@@ -33,5 +35,12 @@ enum TStartOfWeek : uint8_t {
   swFriday,
   swSaturday,
 };
+
+using framework::TTypeInfo;
+
+// Value names, for published properties and for showing cells.
+const TTypeInfo& EnumTypeInfo(TCellType);
+const TTypeInfo& EnumTypeInfo(TDateFormat);
+const TTypeInfo& EnumTypeInfo(TStartOfWeek);
 
 }  // namespace tarvex

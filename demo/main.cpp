@@ -5,16 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "date/format_cells.h"
-#include "framework/rtl/code_page.h"
-#include "framework/rtl/format_settings.h"
+#include "tarvex.h"
 
 namespace {
 
 using namespace tarvex;
-
-const char* const CellTypeNames[] = {"ctM",   "ctMM",   "ctMMM", "ctMMMM", "ctD",      "ctDD",
-                                     "ctDDD", "ctDDDD", "ctYY",  "ctYYYY", "ctUnknown"};
 
 struct TDemoDate {
   Word Year, Month, Day;
@@ -41,7 +36,8 @@ void Show(const std::string& Format, const TDemoDate& D) {
     std::string Value, Separator;
     _GetCellValue(Cell, Text, Value);
     _GetSeparator(Cell, Text, Separator);
-    std::printf(" %d %s '%s' '%s'", Cell, CellTypeNames[_GetCellType(Cell, Format)],
+    std::printf(" %d %s '%s' '%s'", Cell,
+                framework::TypeInfo<TCellType>().EnumName(_GetCellType(Cell, Format)).c_str(),
                 framework::AnsiToUtf8(Value).c_str(), framework::AnsiToUtf8(Separator).c_str());
   }
   std::printf("\n");

@@ -1,6 +1,7 @@
 #include "framework/classes/component.h"
 
 #include <algorithm>
+#include <string>
 
 #include "framework/classes/errors.h"
 #include "framework/rtl/string_functions.h"
@@ -53,6 +54,12 @@ TComponent::~TComponent() {
   }
   DestroyComponents();
   if (FOwner) FOwner->RemoveComponent(this);
+}
+
+TComponent* TComponent::Components(int Index) const {
+  if (Index < 0 || Index >= ComponentCount())
+    throw EComponentError("List index out of bounds (" + std::to_string(Index) + ")");
+  return FComponents[size_t(Index)];
 }
 
 int TComponent::ComponentIndex() const {

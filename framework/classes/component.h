@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,8 @@ class TComponent : public TPersistent {
 
   TComponent* Owner() const { return FOwner; }
   int ComponentCount() const { return int(FComponents.size()); }
-  TComponent* Components(int Index) const { return FComponents.at(size_t(Index)); }
+  // Raises EComponentError for an index outside 0..ComponentCount() - 1.
+  TComponent* Components(int Index) const;
   int ComponentIndex() const;
   // The owned component of that name (case of a to z ignored), or nullptr.
   TComponent* FindComponent(std::string_view AName) const;

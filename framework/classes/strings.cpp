@@ -1,6 +1,7 @@
 #include "framework/classes/strings.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "framework/classes/errors.h"
@@ -14,16 +15,30 @@ namespace framework {
 namespace {
 
 // BeginUpdate for the guard's lifetime. EndUpdate may fire a change event, whose handler may
-// raise: the destructor lets that through.
+// raise: the destructor lets that through, unless an error is already on its way out, which
+// then goes on alone (two at once would end the program).
 class TUpdateGuard {
  public:
-  explicit TUpdateGuard(TStrings& Strings) : FStrings(Strings) { FStrings.BeginUpdate(); }
-  ~TUpdateGuard() noexcept(false) { FStrings.EndUpdate(); }
+  explicit TUpdateGuard(TStrings& Strings)
+      : FStrings(Strings), FErrors(std::uncaught_exceptions()) {
+    FStrings.BeginUpdate();
+  }
+  ~TUpdateGuard() noexcept(false) {
+    if (std::uncaught_exceptions() == FErrors) {
+      FStrings.EndUpdate();
+      return;
+    }
+    try {
+      FStrings.EndUpdate();
+    } catch (...) {
+    }
+  }
   TUpdateGuard(const TUpdateGuard&) = delete;
   TUpdateGuard& operator=(const TUpdateGuard&) = delete;
 
  private:
   TStrings& FStrings;
+  int FErrors;
 };
 
 }  // namespace
