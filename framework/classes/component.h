@@ -98,7 +98,7 @@ class TComponent : public TPersistent {
   friend class TWriter;
 };
 
-// True when Ident is a Pascal-style identifier: a letter or '_', then letters, digits or '_'.
+// True when Ident is an identifier: a letter or '_', then letters, digits or '_'.
 bool IsValidIdent(std::string_view Ident);
 
 }  // namespace framework

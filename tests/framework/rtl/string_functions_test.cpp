@@ -112,7 +112,7 @@ TEST(OrdinalComparison, IgnoresTheCaseOfAToZOnly) {
                                {"", "", 0},
                                {"Zeta", "alpha", 1},
                                {"\xE9", "\xC9", 1},
-                               // Compared as upper case, as Delphi does: '_' follows the capitals.
+                               // Compared as upper case: '_' follows the capitals.
                                {"a_", "aZ", 1}};
   for (const OrdinalCase& C : Cases) {
     const int R = CompareText(C.S1, C.S2);
