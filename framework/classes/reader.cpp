@@ -142,7 +142,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo& Info,
                             const std::string& Context) {
   const TTypeInfo& Type = Info.PropType();
   switch (Type.Kind()) {
-    case tkInteger: Info.Set(*Instance, ReadInteger()); return;
+    case tkInteger: Info.Set(*Instance, ReadIntegerOrIdent(Type)); return;
     case tkFloat: Info.Set(*Instance, ReadFloat()); return;
     case tkString: Info.Set(*Instance, ReadString()); return;
     case tkSet: Info.Set(*Instance, ReadSet(Info)); return;
@@ -213,6 +213,15 @@ void TReader::Discard(bool CreatedRoot) {
     FLoaded[0]->SetComponentState(csLoading, false);
   }
   FLoaded.clear();
+}
+
+int64_t TReader::ReadIntegerOrIdent(const TTypeInfo& Type) {
+  if (FParser.Token() != toSymbol) return ReadInteger();
+  int64_t Value = 0;
+  if (!Type.IdentToInt(FParser.TokenString(), Value))
+    FParser.Error("Invalid property value " + FParser.TokenString());
+  FParser.NextToken();
+  return Value;
 }
 
 int64_t TReader::ReadInteger() {

@@ -13,6 +13,7 @@ namespace framework {
 class TComponent;
 class TPersistent;
 class TPropInfo;
+class TTypeInfo;
 
 // Reads the text form that TWriter writes. Components are created by registered class name and
 // owned by the root; their properties are set while they are loading; references to other
@@ -59,6 +60,7 @@ class TReader : public TFiler {
   TPersistent* SubObject(TPersistent* Instance, std::string_view Name);
   void ReadPropValue(TPersistent* Instance, const TPropInfo& Info, const std::string& Context);
   int64_t ReadSet(const TPropInfo& Info);
+  int64_t ReadIntegerOrIdent(const TTypeInfo& Type);
   void ReadDefinedProperty(TPersistent* Instance, const std::string& Name);
   void ResolveFixups();
   void FinishLoading();

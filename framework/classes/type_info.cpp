@@ -4,10 +4,12 @@
 
 namespace framework {
 
-TTypeInfo TTypeInfo::Integer(std::string Name, int64_t MinValue, int64_t MaxValue) {
+TTypeInfo TTypeInfo::Integer(std::string Name, int64_t MinValue, int64_t MaxValue,
+                             std::vector<TIdent> Idents) {
   TTypeInfo Info(std::move(Name), tkInteger);
   Info.FMinValue = MinValue;
   Info.FMaxValue = MaxValue;
+  Info.FIdents = std::move(Idents);
   return Info;
 }
 
@@ -57,6 +59,21 @@ int64_t TTypeInfo::EnumValue(std::string_view Name) const {
   for (size_t I = 0; I < All.size(); ++I)
     if (SameText(All[I], Name)) return int64_t(I);
   return -1;
+}
+
+std::string TTypeInfo::IntToIdent(int64_t Value) const {
+  for (const TIdent& Ident : FIdents)
+    if (Ident.second == Value) return Ident.first;
+  return {};
+}
+
+bool TTypeInfo::IdentToInt(std::string_view Name, int64_t& Value) const {
+  for (const TIdent& Ident : FIdents)
+    if (SameText(Ident.first, Name)) {
+      Value = Ident.second;
+      return true;
+    }
+  return false;
 }
 
 const TTypeInfo& TTypeInfoOf<bool>::Get() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/classes/event.h"
@@ -21,7 +22,10 @@ enum TTypeKind : uint8_t { tkInteger, tkEnumeration, tkSet, tkFloat, tkString, t
 // and True; a set's values are the bit masks of its element enumeration.
 class TTypeInfo {
  public:
-  static TTypeInfo Integer(std::string Name, int64_t MinValue, int64_t MaxValue);
+  // Idents name some values (clBtnFace), which streaming writes and reads by name.
+  using TIdent = std::pair<std::string, int64_t>;
+  static TTypeInfo Integer(std::string Name, int64_t MinValue, int64_t MaxValue,
+                           std::vector<TIdent> Idents = {});
   static TTypeInfo Enumeration(std::string Name, std::vector<std::string> Names);
   static TTypeInfo Set(const TTypeInfo& Element);
   static TTypeInfo Float(std::string Name);
@@ -42,6 +46,9 @@ class TTypeInfo {
   std::string EnumName(int64_t Value) const;
   // The value of an enumeration name (case of a to z ignored), or -1.
   int64_t EnumValue(std::string_view Name) const;
+  // Integers: the name of a value, or empty; the value of a name (case of a to z ignored).
+  std::string IntToIdent(int64_t Value) const;
+  bool IdentToInt(std::string_view Ident, int64_t& Value) const;
 
  private:
   TTypeInfo(std::string Name, TTypeKind Kind) : FName(std::move(Name)), FKind(Kind) {}
@@ -51,6 +58,7 @@ class TTypeInfo {
   int64_t FMinValue = 0;
   int64_t FMaxValue = 0;
   std::vector<std::string> FNames;
+  std::vector<TIdent> FIdents;
   const TTypeInfo* FElement = nullptr;
   const TClass* FClass = nullptr;
 };

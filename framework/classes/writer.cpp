@@ -40,6 +40,15 @@ std::string SetText(const TTypeInfo& Type, uint64_t Bits) {
   return Result + "]";
 }
 
+// The shortest text that reads back as the same double.
+std::string FloatText(double Value) {
+  if (!std::isfinite(Value))
+    throw EWriteError("Cannot write the float value " + std::to_string(Value));
+  char Buffer[32];
+  const auto Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
+  return std::string(Buffer, Result.ptr);
+}
+
 // Unassigned events and references and absent sub-objects have nothing to write.
 bool HoldsValue(const TPropValue& Value) {
   if (const auto* Method = std::get_if<TMethod>(&Value)) return Method->Assigned();
@@ -78,50 +87,32 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Info,
   const TPropValue Value = Info.Get(*Instance);
   if (!HoldsValue(Value)) return;
   const TTypeInfo& Type = Info.PropType();
-  const std::string Name = Prefix + Info.Name();
-  switch (Type.Kind()) {
-    case tkInteger:
-      BeginProperty(Name);
-      WriteInteger(std::get<int64_t>(Value));
-      break;
-    case tkEnumeration:
-      BeginProperty(Name);
-      WriteIdent(Type.EnumName(std::get<int64_t>(Value)));
-      break;
-    case tkSet:
-      BeginProperty(Name);
-      WriteIdent(SetText(Type, uint64_t(std::get<int64_t>(Value))));
-      break;
-    case tkFloat:
-      BeginProperty(Name);
-      WriteFloat(std::get<double>(Value));
-      break;
-    case tkString:
-      BeginProperty(Name);
-      WriteString(std::get<std::string>(Value));
-      break;
-    case tkClass: {
-      TObject* Object = std::get<TObject*>(Value);
-      if (!Type.ClassType()->InheritsFrom(TComponent::StaticClass())) {
-        WriteProperties(static_cast<TPersistent*>(Object), Name + ".");
-        return;
-      }
-      const std::string Reference = ReferenceName(static_cast<TComponent*>(Object));
-      if (Reference.empty()) return;
-      BeginProperty(Name);
-      WriteIdent(Reference);
-      break;
-    }
-    case tkMethod: {
-      const std::string Method =
-          FRoot->ClassType().Methods().NameOf(*FRoot, std::get<TMethod>(Value));
-      if (Method.empty()) return;
-      BeginProperty(Name);
-      WriteIdent(Method);
-      break;
-    }
-  }
+  if (Type.Kind() == tkClass && !Type.ClassType()->InheritsFrom(TComponent::StaticClass()))
+    return WriteProperties(static_cast<TPersistent*>(std::get<TObject*>(Value)),
+                           Prefix + Info.Name() + ".");
+  const std::string Text = ValueText(Type, Value);
+  if (Text.empty()) return;
+  BeginProperty(Prefix + Info.Name());
+  FText += Text;
   EndProperty();
+}
+
+// The stored form of a value; empty for a reference or handler that cannot be named from the root.
+std::string TWriter::ValueText(const TTypeInfo& Type, const TPropValue& Value) const {
+  switch (Type.Kind()) {
+    case tkInteger: {
+      const int64_t Number = std::get<int64_t>(Value);
+      const std::string Ident = Type.IntToIdent(Number);
+      return Ident.empty() ? std::to_string(Number) : Ident;
+    }
+    case tkEnumeration: return Type.EnumName(std::get<int64_t>(Value));
+    case tkSet: return SetText(Type, uint64_t(std::get<int64_t>(Value)));
+    case tkFloat: return FloatText(std::get<double>(Value));
+    case tkString: return QuotedString(std::get<std::string>(Value));
+    case tkClass: return ReferenceName(static_cast<TComponent*>(std::get<TObject*>(Value)));
+    case tkMethod: return FRoot->ClassType().Methods().NameOf(*FRoot, std::get<TMethod>(Value));
+  }
+  return {};
 }
 
 std::string TWriter::ReferenceName(const TComponent* Component) const {
@@ -145,12 +136,8 @@ void TWriter::WriteInteger(int64_t Value) {
 }
 
 void TWriter::WriteFloat(double Value) {
-  if (!std::isfinite(Value))
-    throw EWriteError("Cannot write the float value " + std::to_string(Value));
-  char Buffer[32];
-  const auto Result = std::to_chars(Buffer, Buffer + sizeof(Buffer), Value);
   BeginValue();
-  FText.append(Buffer, Result.ptr);
+  FText += FloatText(Value);
 }
 
 void TWriter::WriteString(const std::string& Value) {

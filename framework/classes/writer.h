@@ -4,12 +4,12 @@
 #include <string>
 
 #include "framework/classes/filer.h"
+#include "framework/classes/property.h"
 
 namespace framework {
 
 class TComponent;
 class TPersistent;
-class TPropInfo;
 
 // Writes a component, its published properties, its defined properties and its children in the
 // text form:
@@ -49,6 +49,7 @@ class TWriter : public TFiler {
  private:
   void WriteProperties(TPersistent* Instance, const std::string& Prefix);
   void WriteProperty(TPersistent* Instance, const TPropInfo& Info, const std::string& Prefix);
+  std::string ValueText(const TTypeInfo& Type, const TPropValue& Value) const;
   // The text of a reference, or empty when the component cannot be named from the root.
   std::string ReferenceName(const TComponent* Component) const;
   void BeginProperty(const std::string& Name);

@@ -18,6 +18,7 @@ const char* const StoredForm = R"(object Form1: TSampleForm
   Kinds = [skLeft, skRight]
   Caption = 'Orders'
   Ratio = 1.5
+  Shade = shLight
   Font.Size = 10
   Items.Strings = (
     'one'
@@ -32,6 +33,7 @@ const char* const StoredForm = R"(object Form1: TSampleForm
   object List1: TSample
     Caption = ''
     Small = 65535
+    Shade = 77
     Font.Name = 'Mono'
     object Cell1: TSample
       Caption = ''
@@ -55,6 +57,7 @@ class FormStream : public ::testing::Test {
     Form->SetKinds({skLeft, skRight});
     Form->SetCaption("Orders");
     Form->SetRatio(1.5);
+    Form->SetShade(shLight);
     Form->Font()->SetSize(10);
     Form->Items()->Add("one");
     Form->Items()->Add("it's");
@@ -75,6 +78,7 @@ class FormStream : public ::testing::Test {
     Edit->SetBuddy(List);
     Edit->OnChange = Form->OnChange;
     List->SetSmall(65535);
+    List->SetShade(TSampleShade(77));
     List->Font()->SetName("Mono");
     Cell->SetBuddy(Form.get());
     return Form;
@@ -107,6 +111,8 @@ TEST_F(FormStream, ReadsBackWhatWasWritten) {
   EXPECT_EQ(Cell->Buddy(), Form.get());
   EXPECT_EQ(Cell->GetParentComponent(), List);
   EXPECT_EQ(List->Small(), 65535);
+  EXPECT_EQ(Form->Shade(), shLight);
+  EXPECT_EQ(List->Shade(), 77);
   EXPECT_EQ(List->Font()->Name(), "Mono");
 
   Edit->OnChange(Edit);
@@ -174,6 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Line 3: Error reading F.Small: Property Small: value 65536 out of range"},
         BadForm{"BadEnumeration", "object F: TSample\n  Kind = skUp\nend\n",
                 "Line 2: Error reading F.Kind: Invalid property value skUp"},
+        BadForm{"UnknownIdent", "object F: TSample\n  Shade = shPink\nend\n",
+                "Line 2: Error reading F.Shade: Invalid property value shPink"},
         BadForm{"BadSetElement", "object F: TSample\n  Kinds = [skLeft, 3]\nend\n",
                 "Line 2: Error reading F.Kinds: Invalid set element 3"},
         BadForm{"BadNumber", "object F: TSample\n  Count = 12x\nend\n",

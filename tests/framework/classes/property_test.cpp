@@ -34,9 +34,9 @@ TEST(PublishedProperties, InheritedFirstInDeclarationOrder) {
   std::vector<std::string> Names;
   for (const TPropInfo& Info : TSampleForm::StaticClass().Properties())
     Names.push_back(Info.Name());
-  EXPECT_EQ(Names,
-            (std::vector<std::string>{"Name", "Tag", "Count", "Active", "Kind", "Kinds", "Caption",
-                                      "Ratio", "Small", "Font", "Items", "Buddy", "OnChange"}));
+  EXPECT_EQ(Names, (std::vector<std::string>{"Name", "Tag", "Count", "Active", "Kind", "Kinds",
+                                             "Caption", "Ratio", "Small", "Shade", "Font", "Items",
+                                             "Buddy", "OnChange"}));
 }
 
 TEST(PublishedProperties, KindsFollowTheGetters) {

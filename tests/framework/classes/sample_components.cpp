@@ -8,6 +8,12 @@ const TTypeInfo& EnumTypeInfo(TSampleKind) {
   return Info;
 }
 
+const TTypeInfo& EnumTypeInfo(TSampleShade) {
+  static const TTypeInfo Info = TTypeInfo::Integer("TSampleShade", INT32_MIN, INT32_MAX,
+                                                   {{"shNone", 0}, {"shDark", 1}, {"shLight", 2}});
+  return Info;
+}
+
 const TClass& TSampleFont::StaticClass() {
   return TClass::Describe<TSampleFont>("TSampleFont");
 }
@@ -35,6 +41,7 @@ const TPropertyList& TSample::Published() {
           Property("Caption", &TSample::Caption, &TSample::SetCaption),
           Property("Ratio", &TSample::Ratio, &TSample::SetRatio, 0.0),
           Property("Small", &TSample::Small, &TSample::SetSmall, 0),
+          Property("Shade", &TSample::Shade, &TSample::SetShade, shNone),
           Property("Font", &TSample::Font),
           Property("Items", &TSample::Items),
           Property("Buddy", &TSample::Buddy, &TSample::SetBuddy),

@@ -17,6 +17,9 @@ using namespace framework;
 enum TSampleKind : uint8_t { skNone, skLeft, skRight };
 const TTypeInfo& EnumTypeInfo(TSampleKind);
 using TSampleKinds = TSet<TSampleKind>;
+// An integer type with names for some values, as colours have.
+enum TSampleShade : int32_t { shNone = 0, shDark = 1, shLight = 2 };
+const TTypeInfo& EnumTypeInfo(TSampleShade);
 
 class TSampleFont : public TPersistent {
   DECLARE_CLASS(TSampleFont, TPersistent)
@@ -54,6 +57,8 @@ class TSample : public TComponent {
   void SetRatio(double Value) { FRatio = Value; }
   Word Small() const { return FSmall; }
   void SetSmall(Word Value) { FSmall = Value; }
+  TSampleShade Shade() const { return FShade; }
+  void SetShade(TSampleShade Value) { FShade = Value; }
   TSampleFont* Font() const { return FFont.get(); }
   TStringList* Items() const { return FItems.get(); }
   TSample* Buddy() const { return FBuddy; }
@@ -81,6 +86,7 @@ class TSample : public TComponent {
   std::string FCaption;
   double FRatio = 0;
   Word FSmall = 0;
+  TSampleShade FShade = shNone;
   std::unique_ptr<TSampleFont> FFont = std::make_unique<TSampleFont>();
   std::unique_ptr<TStringList> FItems = std::make_unique<TStringList>();
   TSample* FBuddy = nullptr;
