@@ -7,6 +7,10 @@
 namespace framework {
 
 // A set of pixels kept as disjoint rectangles: update regions, visible areas and clip regions.
+// The rectangles are kept in bands, as the window system keeps them: sorted from top to bottom,
+// then left to right; the rectangles of a band share their top and bottom; no two rectangles of a
+// band touch; two touching bands never hold the same spans. That form is unique for a set of
+// pixels, so two regions are equal exactly when they hold the same pixels.
 class TRegion {
  public:
   TRegion() = default;
@@ -27,6 +31,8 @@ class TRegion {
   void Intersect(const TRegion& Other);
   void Offset(int DX, int DY);
   void Clear() { FRects.clear(); }
+
+  bool operator==(const TRegion&) const = default;
 
  private:
   std::vector<TRect> FRects;

@@ -7,8 +7,8 @@ namespace framework {
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes the code page leaves
-// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, as Windows'
-// own conversion does, so that every byte survives a round trip through Unicode.
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, so that every
+// byte survives a round trip through Unicode.
 constexpr char16_t HighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
