@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The parts of the demonstration program, run in turn by main.
+
+// Prints dates laid out in several formats for en_US, de_DE and fr_FR, cell by cell.
+void ShowDateCells();
+// Paints a window of canvas primitives, text and a 16-colour bitmap on the simulated desktop and
+// writes it as a PNG file into Folder; returns the file's path.
+std::string DrawGraphicsWindow(const std::string& Folder);
