@@ -5,7 +5,7 @@
 
 namespace framework {
 
-// DrawFrameControl's types and states, with the system's values.
+// DrawFrameControl's types and states.
 enum : unsigned {
   DFC_SCROLL = 3,
   DFC_BUTTON = 4,
