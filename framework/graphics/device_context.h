@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "framework/graphics/color.h"
 #include "framework/graphics/region.h"
 #include "framework/graphics/surface.h"
 #include "framework/rtl/geometry.h"
@@ -44,6 +46,13 @@ class TDeviceContext {
   void Restore();
   int SaveDepth() const { return int(FSaved.size()); }
 
+  // The colours a window's painting takes for text and for the background behind it, set by a
+  // parent that answers a control's colour request. The setters answer the colour replaced.
+  TColor TextColor() const { return FTextColor; }
+  TColor SetTextColor(TColor Color) { return std::exchange(FTextColor, Color); }
+  TColor BkColor() const { return FBkColor; }
+  TColor SetBkColor(TColor Color) { return std::exchange(FBkColor, Color); }
+
   void FillRect(const TRect& R, uint32_t Pixel);
   // Inverts the colour of the pixels of R (PATINVERT with a white brush), alpha kept.
   void InvertRect(const TRect& R);
@@ -82,6 +91,8 @@ class TDeviceContext {
   TSurface* FSurface;
   TPoint FOrigin;
   TRegion FClip;
+  TColor FTextColor = clWindowText;
+  TColor FBkColor = clWindow;
   std::vector<TSavedState> FSaved;
 };
 

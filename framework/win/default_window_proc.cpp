@@ -5,6 +5,7 @@
 #include "framework/win/focus.h"
 #include "framework/win/non_client.h"
 #include "framework/win/painting.h"
+#include "framework/win/system_control.h"
 #include "framework/win/window.h"
 #include "framework/win/window_position.h"
 
@@ -123,6 +124,8 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
     case WM_SETTEXT: return SetText(Wnd, L);
     case WM_GETTEXT: return GetText(Wnd, W, L);
     case WM_GETTEXTLENGTH: return GetTextLength(Wnd);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: return DefaultControlColors(reinterpret_cast<HDC>(W));
     case WM_CLOSE: DestroyWindow(Wnd); return 0;
     case WM_CANCELMODE:
       if (GetCapture() == Wnd) ReleaseCapture();

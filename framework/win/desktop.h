@@ -115,6 +115,8 @@ struct TDesktop {
   HCURSOR Cursor = IDC_ARROW;
   TLastPress LastPress;
   int Beeps = 0;
+  // The clipboard's text; none until something is copied.
+  std::optional<std::string> Clipboard;
   // The simulator's today: the date and time SetToday gave, and the virtual time it was given at.
   std::optional<double> Today;
   uint64_t TodaySetAt = 0;

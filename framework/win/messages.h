@@ -56,6 +56,9 @@ enum : UINT {
   WM_PASTE,
   WM_CLEAR,
   WM_UNDO,
+  // WParam: the font (HFONT), null for the class's default; LParam: TRUE to repaint at once.
+  WM_SETFONT,
+  WM_GETFONT,
   // Keyboard messages.
   WM_KEYDOWN = 0x0080,
   WM_KEYUP,
@@ -109,6 +112,29 @@ enum : UINT {
   EM_GETMARGINS,
   EM_POSFROMCHAR,
   EM_CHARFROMPOS,
+  EM_SETLIMITTEXT,
+  EM_GETLIMITTEXT,
+};
+
+// EM_SETMARGINS's WParam: the margins it sets.
+enum : WPARAM { EC_LEFTMARGIN = 0x0001, EC_RIGHTMARGIN = 0x0002 };
+
+// Messages of the BUTTON class.
+enum : UINT {
+  BM_GETCHECK = 0x0480,
+  BM_SETCHECK,
+  BM_GETSTATE,
+  BM_SETSTATE,
+  BM_CLICK,
+};
+
+// A button's check state (BM_GETCHECK, BM_SETCHECK); BM_GETSTATE adds the pushed and focus bits.
+enum : LRESULT {
+  BST_UNCHECKED = 0x0000,
+  BST_CHECKED = 0x0001,
+  BST_INDETERMINATE = 0x0002,
+  BST_PUSHED = 0x0004,
+  BST_FOCUS = 0x0008,
 };
 
 // Messages of the LISTBOX class.
@@ -209,6 +235,9 @@ enum : LRESULT {
   DLGC_WANTCHARS = 0x0004,
   DLGC_WANTALLKEYS = 0x0008,
   DLGC_HASSETSEL = 0x0010,
+  DLGC_BUTTON = 0x0020,
+  DLGC_DEFPUSHBUTTON = 0x0040,
+  DLGC_UNDEFPUSHBUTTON = 0x0080,
 };
 
 // Scroll-bar requests, in the low word of WM_VSCROLL's and WM_HSCROLL's WParam.
@@ -269,15 +298,31 @@ enum : DWORD {
   WS_POPUP = 0x00000400,
 };
 
-// Styles of the EDIT and LISTBOX classes, in the high half.
+// Styles of the EDIT, LISTBOX and BUTTON classes, in the high half.
 enum : DWORD {
   ES_LEFT = 0,
   ES_MULTILINE = 0x00010000,
   ES_AUTOHSCROLL = 0x00020000,
   ES_READONLY = 0x00040000,
+  ES_CENTER = 0x00080000,
+  ES_RIGHT = 0x00100000,
+  ES_UPPERCASE = 0x00200000,
+  ES_LOWERCASE = 0x00400000,
+  ES_PASSWORD = 0x00800000,
+  ES_NOHIDESEL = 0x01000000,
+  ES_WANTRETURN = 0x02000000,
   LBS_NOTIFY = 0x00010000,
   LBS_OWNERDRAWFIXED = 0x00020000,
   LBS_HASSTRINGS = 0x00040000,
+  LBS_SORT = 0x00080000,
+  // A button's kind is a number in BS_TYPEMASK, not a set of bits.
+  BS_PUSHBUTTON = 0x00000000,
+  BS_DEFPUSHBUTTON = 0x00010000,
+  BS_CHECKBOX = 0x00020000,
+  BS_AUTOCHECKBOX = 0x00030000,
+  BS_3STATE = 0x00040000,
+  BS_AUTO3STATE = 0x00050000,
+  BS_TYPEMASK = 0x000F0000,
 };
 
 // Extended window styles.

@@ -5,6 +5,7 @@
 
 #include "framework/rtl/string_functions.h"
 #include "framework/win/desktop.h"
+#include "framework/win/system_classes.h"
 
 namespace framework {
 
@@ -14,8 +15,15 @@ std::string ClassKey(const std::string& Name) {
   return UpperCase(Name);
 }
 
-std::map<std::string, std::shared_ptr<const TWndClass>>& Classes() {
-  static std::map<std::string, std::shared_ptr<const TWndClass>> Registered;
+using TClassMap = std::map<std::string, std::shared_ptr<const TWndClass>>;
+
+TClassMap& Classes() {
+  static TClassMap Registered = [] {
+    TClassMap System;
+    for (const TWndClass& Class : SystemWindowClasses())
+      System.emplace(ClassKey(Class.lpszClassName), std::make_shared<TWndClass>(Class));
+    return System;
+  }();
   return Registered;
 }
 

@@ -22,6 +22,7 @@ struct TWndClass {
 
 // Class names compare without regard to case. Registering a name taken, an empty name or a class
 // without a procedure fails. Classes belong to the process, not to the desktop: Reset keeps them.
+// The system classes (system_classes.h) are registered from the start.
 bool RegisterClass(const TWndClass& Class);
 bool UnregisterClass(const std::string& ClassName);
 bool GetClassInfo(const std::string& ClassName, TWndClass& Class);
