@@ -73,7 +73,7 @@ TPropertyList::TPropertyList(std::initializer_list<TPropInfo> Own) {
   for (const TPropInfo& Info : Own) Add(Info);
 }
 
-TPropertyList::TPropertyList(const TPropertyList& Parent, std::initializer_list<TPropInfo> Own)
+TPropertyList::TPropertyList(const TPropertyList& Parent, const std::vector<TPropInfo>& Own)
     : FProperties(Parent.FProperties) {
   for (const TPropInfo& Info : Own) Add(Info);
 }

@@ -83,7 +83,7 @@ class TPropInfo {
 class TPropertyList {
  public:
   TPropertyList(std::initializer_list<TPropInfo> Own);
-  TPropertyList(const TPropertyList& Parent, std::initializer_list<TPropInfo> Own);
+  TPropertyList(const TPropertyList& Parent, const std::vector<TPropInfo>& Own);
 
   // Ignores the case of a to z; nullptr when there is none.
   const TPropInfo* Find(std::string_view Name) const;
@@ -96,6 +96,14 @@ class TPropertyList {
 
   std::vector<TPropInfo> FProperties;
 };
+
+// Lists of properties one after the other: a class's own and groups that several classes publish
+// alike (the key events of a control).
+template <class... TGroups>
+std::vector<TPropInfo> Join(std::vector<TPropInfo> First, const TGroups&... Groups) {
+  (First.insert(First.end(), Groups.begin(), Groups.end()), ...);
+  return First;
+}
 
 namespace property_detail {
 

@@ -425,4 +425,10 @@ void TControl::CMParentShowHintChanged(TMessage&) {
   FParentShowHint = true;
 }
 
+std::vector<TPropInfo> PublishedMouseEvents() {
+  return {Property("OnMouseDown", &TControl::OnMouseDown),
+          Property("OnMouseMove", &TControl::OnMouseMove),
+          Property("OnMouseUp", &TControl::OnMouseUp)};
+}
+
 }  // namespace framework

@@ -276,4 +276,7 @@ class TControl : public TComponent {
   friend class TWinControl;
 };
 
+// The mouse events that the plain control classes publish, in their stored order.
+std::vector<TPropInfo> PublishedMouseEvents();
+
 }  // namespace framework

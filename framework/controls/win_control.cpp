@@ -491,6 +491,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_EXIT: return CMExit(Message);
     case CM_CHILDKEY: return CMChildKey(Message);
     case CM_DIALOGKEY: return CMDialogKey(Message);
+    case CM_FOCUSCHANGED: return Broadcast(Message);
     case CM_COLORCHANGED: return CMColorChanged(Message);
     case CM_FONTCHANGED: return CMFontChanged(Message);
     case CM_CTL3DCHANGED: return CMCtl3DChanged(Message);
@@ -685,6 +686,16 @@ void TWinControl::CMVisibleChanged(TMessage&) {
   else if (Visible() && Parent() && Parent()->HandleAllocated() &&
            !ComponentState().Contains(csLoading))
     CreateHandle();
+}
+
+std::vector<TPropInfo> PublishedFocusEvents() {
+  return {Property("OnEnter", &TWinControl::OnEnter), Property("OnExit", &TWinControl::OnExit)};
+}
+
+std::vector<TPropInfo> PublishedKeyEvents() {
+  return {Property("OnKeyDown", &TWinControl::OnKeyDown),
+          Property("OnKeyPress", &TWinControl::OnKeyPress),
+          Property("OnKeyUp", &TWinControl::OnKeyUp)};
 }
 
 }  // namespace framework

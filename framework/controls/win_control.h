@@ -186,4 +186,9 @@ class TWinControl : public TControl {
   friend class TControl;
 };
 
+// The focus and key events that the plain windowed control classes publish, in their stored
+// order.
+std::vector<TPropInfo> PublishedFocusEvents();
+std::vector<TPropInfo> PublishedKeyEvents();
+
 }  // namespace framework

@@ -151,12 +151,14 @@ void PaintCheckBox(HWND Wnd, const TButtonState& S, TCanvas& Canvas, const TRect
   // The indeterminate state shows the check mark greyed.
   if (S.Check == BST_INDETERMINATE || !Enabled) State |= DFCS_INACTIVE;
   if (S.Pushed) State |= DFCS_PUSHED;
+  const bool LeftText = GetWindowLong(Wnd, GWL_STYLE) & BS_LEFTTEXT;
+  const int BoxLeft = LeftText ? R.Right - CheckBoxSize : R.Left;
   const int BoxTop = R.Top + (R.Height() - CheckBoxSize) / 2;
-  DrawFrameControl(&DC, {R.Left, BoxTop, R.Left + CheckBoxSize, BoxTop + CheckBoxSize}, DFC_BUTTON,
-                   State);
+  DrawFrameControl(&DC, {BoxLeft, BoxTop, BoxLeft + CheckBoxSize, BoxTop + CheckBoxSize},
+                   DFC_BUTTON, State);
   const TFontFace& Face = ControlFace(S.Font);
   const std::string Caption = GetWindowText(Wnd);
-  const int X = R.Left + CheckBoxSize + CaptionGap;
+  const int X = LeftText ? R.Left : R.Left + CheckBoxSize + CaptionGap;
   const int Y = R.Top + (R.Height() - Face.Height()) / 2;
   Face.DrawText(DC, X, Y, Caption, ColorPixel(Enabled ? clBtnText : clGrayText));
   if (S.Focused) {

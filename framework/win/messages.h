@@ -323,6 +323,8 @@ enum : DWORD {
   BS_3STATE = 0x00040000,
   BS_AUTO3STATE = 0x00050000,
   BS_TYPEMASK = 0x000F0000,
+  // A check box with its caption left of the box.
+  BS_LEFTTEXT = 0x00200000,
 };
 
 // Extended window styles.
