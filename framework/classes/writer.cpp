@@ -126,8 +126,13 @@ void TWriter::BeginProperty(const std::string& Name) {
   FText += Indent() + Name + " = ";
 }
 
+void TWriter::NewLine(int Extra) {
+  FText += '\n';
+  FText.append(size_t(2 * (FDepth + Extra)), ' ');
+}
+
 void TWriter::BeginValue() {
-  if (FListDepth > 0) FText += "\n" + Indent(FListDepth);
+  if (FListDepth > 0) NewLine(FListDepth);
 }
 
 void TWriter::WriteInteger(int64_t Value) {
@@ -183,7 +188,7 @@ void TWriter::DefineBinaryProperty(const std::string& Name, const TStreamProc&,
   FText += '{';
   const auto* Bytes = static_cast<const unsigned char*>(Data.Memory());
   for (int64_t I = 0; I < Data.Size(); ++I) {
-    if (I % 32 == 0) FText += "\n" + Indent(1);
+    if (I % 32 == 0) NewLine(1);
     FText += Hex[Bytes[I] >> 4];
     FText += Hex[Bytes[I] & 15];
   }

@@ -54,6 +54,8 @@ class TWriter : public TFiler {
   std::string ReferenceName(const TComponent* Component) const;
   void BeginProperty(const std::string& Name);
   void BeginValue();
+  // A line break and the indentation of Extra levels deeper than the current one.
+  void NewLine(int Extra);
   void EndProperty() { FText += '\n'; }
   std::string Indent(int Extra = 0) const;
 
