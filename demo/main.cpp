@@ -10,4 +10,5 @@ int main() {
   ShowDateCells();
   std::filesystem::create_directories("out");
   std::printf("\nwrote %s\n", DrawGraphicsWindow("out").c_str());
+  std::printf("wrote %s\n", RunControlsForm("out").c_str());
 }
