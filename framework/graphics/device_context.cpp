@@ -119,10 +119,24 @@ uint32_t TDeviceContext::GetPixel(int X, int Y) const {
 void TDeviceContext::BlendPixel(int X, int Y, uint32_t Pixel, uint8_t Alpha) {
   X += FOrigin.X;
   Y += FOrigin.Y;
+  if (Visible(X, Y)) Blend(FSurface->Row(Y)[X], Pixel, Alpha);
+}
+
+void TDeviceContext::BlendMask(const TRect& Box, const uint8_t* Coverage, uint32_t Pixel) {
+  const TRect Surface = ToSurface(Box);
+  ForEachVisible(FClip, Surface, [&](const TRect& Part) {
+    for (int Y = Part.Top; Y < Part.Bottom; ++Y) {
+      const uint8_t* Row = Coverage + size_t(Y - Surface.Top) * size_t(Box.Width());
+      uint32_t* Dest = FSurface->Row(Y);
+      for (int X = Part.Left; X < Part.Right; ++X) Blend(Dest[X], Pixel, Row[X - Surface.Left]);
+    }
+  });
+}
+
+void TDeviceContext::Blend(uint32_t& Dest, uint32_t Pixel, uint8_t Alpha) {
   // The pixel's own alpha scales the coverage: a translucent colour covers less.
   const unsigned Coverage = (unsigned(Alpha) * (Pixel >> 24) + 127) / 255;
-  if (Coverage == 0 || !Visible(X, Y)) return;
-  uint32_t& Dest = FSurface->Row(Y)[X];
+  if (Coverage == 0) return;
   if (Coverage == 255) {
     Dest = Pixel;
     return;

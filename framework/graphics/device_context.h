@@ -62,6 +62,9 @@ class TDeviceContext {
   uint32_t GetPixel(int X, int Y) const;
   // Blends Pixel into the point with coverage Alpha (0..255), clipped: antialiased text.
   void BlendPixel(int X, int Y, uint32_t Pixel, uint8_t Alpha);
+  // Blends Pixel through a coverage mask of Box's size (rows top first) into the logical
+  // rectangle Box, clipped once per clip rectangle: a glyph.
+  void BlendMask(const TRect& Box, const uint8_t* Coverage, uint32_t Pixel);
   // Copies Source's rectangle Src to the logical point Dest, clipped to Source and to the clip
   // region. Source may be this context's own surface, overlapping copies included.
   void CopyFrom(int DestX, int DestY, const TSurface& Source, const TRect& Src);
@@ -75,6 +78,7 @@ class TDeviceContext {
                      uint32_t ReplacePixel, bool Transparent = false);
 
  private:
+  static void Blend(uint32_t& Dest, uint32_t Pixel, uint8_t Alpha);
   struct TSavedState {
     TRegion Clip;
     TPoint Origin;

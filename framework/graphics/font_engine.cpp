@@ -242,13 +242,8 @@ void TFontFace::DrawText(TDeviceContext& DC, int X, int Y, std::string_view Text
 
 void TFontFace::DrawGlyph(TDeviceContext& DC, int PenX, int BaselineY, const TGlyphBitmap& G,
                           uint32_t Pixel) const {
-  const int Left = PenX + G.Left;
-  const int Top = BaselineY - G.Top;
-  if (!DC.RectVisible(Bounds(Left, Top, G.Width, G.Height))) return;
-  const uint8_t* Coverage = G.Coverage.data();
-  for (int Row = 0; Row < G.Height; ++Row)
-    for (int Col = 0; Col < G.Width; ++Col, ++Coverage)
-      if (*Coverage) DC.BlendPixel(Left + Col, Top + Row, Pixel, *Coverage);
+  DC.BlendMask(Bounds(PenX + G.Left, BaselineY - G.Top, G.Width, G.Height), G.Coverage.data(),
+               Pixel);
 }
 
 }  // namespace framework

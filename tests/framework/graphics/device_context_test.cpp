@@ -120,6 +120,23 @@ TEST(DeviceContext, BlendPixelIsSourceOverWithTheCoverage) {
   EXPECT_EQ(Red2.Pixel(0, 0), 0xFFBF0040u);
 }
 
+// A mask crossing the edge of a clip region made of two rectangles blends only inside them, each
+// pixel with its own coverage, at the origin-translated place.
+TEST(DeviceContext, BlendMaskIsClippedPerRectangleAndKeepsItsRows) {
+  TSurface Surface(6, 3, 0xFF000000u);
+  TRegion Clip(Rect(0, 0, 3, 3));
+  Clip.Union(Rect(4, 0, 6, 1));
+  TDeviceContext DC(Surface, {1, 0}, Clip);
+  const uint8_t Mask[] = {255, 255, 255, 255, 128, 0, 255, 255};
+  DC.BlendMask(Bounds(1, 0, 4, 2), Mask, White);
+  const uint32_t Gray = 0xFF808080u, Black = 0xFF000000u;
+  const uint32_t Expected[3][6] = {{Black, Black, White, Black, White, White},
+                                   {Black, Black, Gray, Black, Black, Black},
+                                   {Black, Black, Black, Black, Black, Black}};
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 6; ++X) EXPECT_EQ(Surface.Pixel(X, Y), Expected[Y][X]) << X << "," << Y;
+}
+
 TEST(DeviceContext, BlendPixelIsClipped) {
   TSurface Surface(3, 1, 0xFF000000u);
   TDeviceContext DC(Surface, {0, 0}, TRegion(Rect(0, 0, 1, 1)));
