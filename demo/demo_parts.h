@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The parts of the demonstration program, run in turn by main.
 
@@ -9,6 +10,6 @@ void ShowDateCells();
 // Paints a window of canvas primitives, text and a 16-colour bitmap on the simulated desktop and
 // writes it as a PNG file into Folder; returns the file's path.
 std::string DrawGraphicsWindow(const std::string& Folder);
-// Fills in a form of edits, a list box, a check box and buttons through the input simulator,
-// prints the result and writes a screenshot into Folder; returns the file's path.
-std::string RunControlsForm(const std::string& Folder);
+// Fills in a form of edits, a list box, a check box, a grid of order lines and buttons through
+// the input simulator, prints the result and writes screenshots into Folder; returns their paths.
+std::vector<std::string> RunControlsForm(const std::string& Folder);

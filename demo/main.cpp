@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "demo/demo_parts.h"
 
@@ -10,5 +11,5 @@ int main() {
   ShowDateCells();
   std::filesystem::create_directories("out");
   std::printf("\nwrote %s\n", DrawGraphicsWindow("out").c_str());
-  std::printf("wrote %s\n", RunControlsForm("out").c_str());
+  for (const std::string& File : RunControlsForm("out")) std::printf("wrote %s\n", File.c_str());
 }

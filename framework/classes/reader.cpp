@@ -45,7 +45,7 @@ TComponent* TReader::ReadRoot(TComponent* Instance, TComponent* Owner) {
         Line, "Class " + ClassName + " found where " + Instance->ClassName() + " was expected");
   AtLine(Line, "Cannot create " + Name,
          [&] { FRoot = Instance ? Instance : FindClass(ClassName).Create(Owner); });
-  BeginLoading(FRoot, Name);
+  BeginLoading(FRoot, Name, Line);
   ReadBody(FRoot);
   FParser.CheckToken(toEOF);
   ResolveFixups();
@@ -53,16 +53,21 @@ TComponent* TReader::ReadRoot(TComponent* Instance, TComponent* Owner) {
   return FRoot;
 }
 
+// "object Name: TClass", or "object TClass" for a component without a name.
 std::string TReader::ReadHeader(std::string& ClassName) {
   FParser.CheckSymbol("object");
   FParser.NextToken();
   FParser.CheckToken(toSymbol);
-  const std::string Name = FParser.TokenString();
+  std::string Name = FParser.TokenString();
   FParser.NextToken();
-  FParser.CheckChar(':');
+  if (FParser.TokenChar() != ':') {
+    ClassName = Name;
+    return "";
+  }
   FParser.NextToken();
   FParser.CheckToken(toSymbol);
   ClassName = FParser.TokenString();
+  FParser.NextToken();
   return Name;
 }
 
@@ -72,7 +77,7 @@ TComponent* TReader::ReadComponent(TComponent* Parent) {
   const std::string Name = ReadHeader(ClassName);
   TComponent* Component = nullptr;
   AtLine(Line, "Cannot create " + Name, [&] { Component = FindClass(ClassName).Create(FRoot); });
-  BeginLoading(Component, Name);
+  BeginLoading(Component, Name, Line);
   AtLine(Line, "Cannot place " + Name, [&] { Component->SetParentComponent(Parent); });
   ReadBody(Component);
   return Component;
@@ -80,12 +85,11 @@ TComponent* TReader::ReadComponent(TComponent* Parent) {
 
 // The component joins the loaded list before anything can fail, so that an error leaves nothing
 // behind.
-void TReader::BeginLoading(TComponent* Component, const std::string& Name) {
+void TReader::BeginLoading(TComponent* Component, const std::string& Name, int Line) {
   FLoaded.push_back(Component);
   Component->SetComponentState(csLoading, true);
   Component->SetComponentState(csReading, true);
-  AtLine(FParser.SourceLine(), "Invalid name " + Name, [&] { Component->SetName(Name); });
-  FParser.NextToken();
+  AtLine(Line, "Invalid name " + Name, [&] { Component->SetName(Name); });
 }
 
 void TReader::ReadBody(TComponent* Component) {

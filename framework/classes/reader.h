@@ -54,7 +54,7 @@ class TReader : public TFiler {
   TComponent* ReadRoot(TComponent* Instance, TComponent* Owner);
   TComponent* ReadComponent(TComponent* Parent);
   std::string ReadHeader(std::string& ClassName);
-  void BeginLoading(TComponent* Component, const std::string& Name);
+  void BeginLoading(TComponent* Component, const std::string& Name, int Line);
   void ReadBody(TComponent* Component);
   void ReadProperty(TComponent* Component);
   TPersistent* SubObject(TPersistent* Instance, std::string_view Name);

@@ -63,7 +63,8 @@ std::string TWriter::Indent(int Extra) const {
 }
 
 void TWriter::WriteComponent(TComponent* Component) {
-  FText += Indent() + "object " + Component->Name() + ": " + Component->ClassName() + "\n";
+  const std::string Named = Component->Name().empty() ? "" : Component->Name() + ": ";
+  FText += Indent() + "object " + Named + Component->ClassName() + "\n";
   {
     Component->SetComponentState(csWriting, true);
     TScopeExit Written([Component] { Component->SetComponentState(csWriting, false); });

@@ -5,6 +5,7 @@
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/guards.h"
 #include "framework/win/system_metrics.h"
+#include "framework/win/window.h"
 
 namespace framework {
 
@@ -225,8 +226,10 @@ void TCustomEdit::CNCommand(TMessage& Message) {
   if (HIWORD(Message.WParam) == EN_CHANGE && !ControlState().Contains(csCreating)) Change();
 }
 
+// A multi-line edit keeps its caret where it was.
 void TCustomEdit::CMEnter(TMessage& Message) {
-  if (FAutoSelect && !ControlState().Contains(csLButtonDown)) SelectAll();
+  const bool MultiLine = HandleAllocated() && (GetWindowLong(Handle(), GWL_STYLE) & ES_MULTILINE);
+  if (FAutoSelect && !ControlState().Contains(csLButtonDown) && !MultiLine) SelectAll();
   TWinControl::WndProc(Message);
 }
 

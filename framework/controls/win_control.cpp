@@ -604,12 +604,13 @@ void TWinControl::WMSetCursor(TMessage& Message) {
   DefaultHandler(Message);
 }
 
-// A child's notification comes back to the child as a CN_ message; a window that is no control
-// leaves it to the parent's default handling.
+// A child's notification comes back to the child as a CN_ message, through its window's
+// procedure so that a control that subclassed its own window sees it; a window that is no
+// control leaves it to the parent's default handling.
 void TWinControl::ReflectToChild(TMessage& Message) {
-  TWinControl* Child = FindControl(HWND(Message.LParam));
-  if (!Child) return DefaultHandler(Message);
-  Message.Result = Child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  const HWND Child = HWND(Message.LParam);
+  if (!FindControl(Child)) return DefaultHandler(Message);
+  Message.Result = SendMessage(Child, CN_BASE + Message.Msg, Message.WParam, Message.LParam);
 }
 
 // A control asked for its colours paints in its font's colour on its own colour.

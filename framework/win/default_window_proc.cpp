@@ -5,6 +5,7 @@
 #include "framework/win/focus.h"
 #include "framework/win/non_client.h"
 #include "framework/win/painting.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/system_control.h"
 #include "framework/win/window.h"
 #include "framework/win/window_position.h"
@@ -74,13 +75,20 @@ LRESULT WindowPosChanged(HWND Wnd, LPARAM L) {
   const auto* Pos = reinterpret_cast<const TWindowPos*>(L);
   const TWindow* W = FindWindowRecord(Wnd);
   if (!W || !Pos) return 0;
-  if (!(Pos->flags & SWP_NOSIZE))
+  // A changed frame may have changed the client's size without the window's.
+  if (!(Pos->flags & SWP_NOSIZE) || (Pos->flags & SWP_FRAMECHANGED))
     SendMessage(Wnd, WM_SIZE, SIZE_RESTORED,
                 MAKELPARAM(WORD(W->Client.Width()), WORD(W->Client.Height())));
   W = FindWindowRecord(Wnd);
   if (W && !(Pos->flags & SWP_NOMOVE))
     SendMessage(Wnd, WM_MOVE, 0,
                 PointToLParam({W->Rect.Left + W->Client.Left, W->Rect.Top + W->Client.Top}));
+  return 0;
+}
+
+LRESULT NcLButtonDown(HWND Wnd, WPARAM Hit, LPARAM L) {
+  if (Hit == HTVSCROLL) TrackScrollBar(Wnd, SB_VERT, LParamToPoint(L));
+  if (Hit == HTHSCROLL) TrackScrollBar(Wnd, SB_HORZ, LParamToPoint(L));
   return 0;
 }
 
@@ -120,6 +128,12 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
     case WM_PAINT: return Paint(Wnd);
     case WM_SETCURSOR: return SetCursorDefault(Wnd, W, L);
     case WM_MOUSEACTIVATE: return MouseActivateDefault(Wnd, W, L);
+    // A quick second press on a bar presses it again.
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: return NcLButtonDown(Wnd, W, L);
+    case WM_TIMER:
+      if (W == ScrollBarRepeatTimer) RepeatScrollBarPress(Wnd);
+      return 0;
     case WM_WINDOWPOSCHANGED: return WindowPosChanged(Wnd, L);
     case WM_SETTEXT: return SetText(Wnd, L);
     case WM_GETTEXT: return GetText(Wnd, W, L);
@@ -128,6 +142,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
     case WM_CTLCOLORLISTBOX: return DefaultControlColors(reinterpret_cast<HDC>(W));
     case WM_CLOSE: DestroyWindow(Wnd); return 0;
     case WM_CANCELMODE:
+      CancelScrollBarTracking(Wnd);
       if (GetCapture() == Wnd) ReleaseCapture();
       return 0;
     default: return 0;

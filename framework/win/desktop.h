@@ -19,6 +19,16 @@
 
 namespace framework {
 
+// One of a window's standard scroll bars, kept as the scroll-bar calls leave it: Pos within the
+// range, Page no larger than it. TrackPos follows the thumb while it is dragged.
+struct TScrollBarState {
+  int Min = 0;
+  int Max = 0;
+  UINT Page = 0;
+  int Pos = 0;
+  int TrackPos = 0;
+};
+
 // The window system's own record of one window. Other parts of the layer reach it through
 // FindWindowRecord; nothing outside the layer sees it. A record can vanish during any message
 // (a procedure may destroy its window), so code keeps handles, not records, across a message.
@@ -52,6 +62,8 @@ struct TWindow {
   bool BeganPaint = false;
   bool Destroying = false;
   uint64_t CreationOrder = 0;
+  // Indexed by SB_HORZ and SB_VERT; kept whether or not WS_HSCROLL / WS_VSCROLL show them.
+  std::array<TScrollBarState, 2> ScrollBars{};
   // Top-level windows only: the pixels of the window, frame included. Shared with the device
   // contexts handed out on it, so that a context outliving its window never draws into freed
   // memory.
@@ -87,6 +99,17 @@ struct TDeviceContextRecord {
   HWND Wnd;
 };
 
+// A press held on a window's scroll bar, which has the mouse until the left button is released.
+// Part is the TScrollBarPart pressed; Offset is where along the thumb it was taken, for a drag;
+// Over says whether the pointer is over the pressed part, which repeats only then.
+struct TScrollBarTracking {
+  HWND Wnd;
+  int Bar = 0;
+  int Part = 0;
+  int Offset = 0;
+  bool Over = false;
+};
+
 constexpr TSize DefaultScreenSize{1024, 768};
 
 // All the state of one desktop: windows, their order, focus, capture, activation, the queue,
@@ -114,6 +137,8 @@ struct TDesktop {
   TPoint CursorPos;
   HCURSOR Cursor = IDC_ARROW;
   TLastPress LastPress;
+  // Wnd is null when no scroll bar is pressed.
+  TScrollBarTracking ScrollBarTracking;
   int Beeps = 0;
   // The clipboard's text; none until something is copied.
   std::optional<std::string> Clipboard;

@@ -171,9 +171,17 @@ void Repaint(HWND Wnd) {
   InvalidateRect(Wnd, nullptr, false);
 }
 
+// Text, selection and caret change only within the formatting rectangle; what a control paints
+// around it (a button beside the text) is left alone.
+void RepaintText(const TEdit& E) {
+  TRect Client, Rect;
+  GetClientRect(E.Wnd, Client);
+  if (IntersectRect(Rect, Client, E.FormatRect())) InvalidateRect(E.Wnd, &Rect, false);
+}
+
 void SelectionMoved(TEdit& E) {
   E.ScrollCaretIntoView();
-  Repaint(E.Wnd);
+  RepaintText(E);
 }
 
 // The last step of every change of the text: the parent may destroy the edit on hearing it.
@@ -182,7 +190,7 @@ void TextChanged(TEdit& E) {
   const HWND Wnd = E.Wnd;
   NotifyParent(Wnd, EN_UPDATE);
   if (!IsWindow(Wnd)) return;
-  Repaint(Wnd);
+  RepaintText(E);
   UpdateWindow(Wnd);
   NotifyParent(Wnd, EN_CHANGE);
 }
@@ -423,17 +431,23 @@ void FillBackground(HWND Wnd, HDC DC) {
   DC->FillRect(Client, ColorPixel(Background));
 }
 
-void WMPaint(HWND Wnd) {
+// Paints the formatting rectangle, on the paint context or on the one WParam brings (a control
+// that paints around its edit window hands it its own); the rest of the client area is the
+// background's, filled by WM_ERASEBKGND.
+void WMPaint(HWND Wnd, HDC Given) {
   TPaintStruct Paint;
-  const HDC DC = BeginPaint(Wnd, Paint);
+  const HDC DC = Given ? Given : BeginPaint(Wnd, Paint);
   if (!DC) return;
-  FillBackground(Wnd, DC);
   if (TEditState* S = States().Get(Wnd)) {
     TEdit E(Wnd, *S);
+    TRect Client, Rect;
+    GetClientRect(Wnd, Client);
+    IntersectRect(Rect, Client, E.FormatRect());
+    DC->FillRect(Rect, ColorPixel(AskControlColors(Wnd, WM_CTLCOLOREDIT, DC)));
     const TColor Text = IsWindowEnabled(Wnd) ? DC->TextColor() : clGrayText;
     PaintText(E, *DC, ColorPixel(Text));
   }
-  EndPaint(Wnd, Paint);
+  if (!Given) EndPaint(Wnd, Paint);
 }
 
 LRESULT WMGetText(const TEditState& S, WPARAM Size, LPARAM L) {
@@ -460,16 +474,39 @@ LRESULT EMGetSel(const TEditState& S, WPARAM W, LPARAM L) {
   return MAKELRESULT(WORD(Start), WORD(End));
 }
 
+// A selection moved within a line that did not scroll repaints only the old and the new
+// selection, each with the caret's pixel on either side.
+void RepaintSpan(const TEdit& E, int From, int To) {
+  const TRect Format = E.FormatRect();
+  const TPoint Left = E.PosFromChar(From), Right = E.PosFromChar(To);
+  TRect Span{Left.X - 1, Format.Top, Right.X + 2, Format.Bottom}, Client, Rect;
+  GetClientRect(E.Wnd, Client);
+  if (IntersectRect(Rect, Span, Format) && IntersectRect(Rect, Rect, Client))
+    InvalidateRect(E.Wnd, &Rect, false);
+}
+
+// Repaints only when the text had to scroll to show the caret.
+void ScrollCaret(TEdit& E) {
+  const int ScrollX = E.S.ScrollX, TopLine = E.S.TopLine;
+  E.ScrollCaretIntoView();
+  if (E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) RepaintText(E);
+}
+
 // Start is the anchor and End the caret; a negative Start removes the selection, leaving the
 // caret, and a negative End is the end of the text.
 void EMSetSel(TEdit& E, WPARAM W, LPARAM L) {
   TEditText& T = E.S.Text;
+  const int OldStart = T.SelStart(), OldEnd = T.SelEnd();
+  const int ScrollX = E.S.ScrollX, TopLine = E.S.TopLine;
   const int Start = int(intptr_t(W)), End = int(L);
   if (Start < 0)
     T.Select(T.Caret(), T.Caret());
   else
     T.Select(Start, End < 0 ? T.Length() : End);
-  SelectionMoved(E);
+  E.ScrollCaretIntoView();
+  if (T.Multiline() || E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) return RepaintText(E);
+  RepaintSpan(E, OldStart, OldEnd);
+  RepaintSpan(E, T.SelStart(), T.SelEnd());
 }
 
 void EMReplaceSel(TEdit& E, WPARAM CanUndo, LPARAM L) {
@@ -484,7 +521,8 @@ void SetFormatRect(TEdit& E, LPARAM L, bool Redraw) {
   const auto* R = reinterpret_cast<const TRect*>(L);
   E.S.FormatRect = R ? std::optional<TRect>(*R) : std::nullopt;
   E.ScrollCaretIntoView();
-  if (Redraw) Repaint(E.Wnd);
+  // What the old rectangle covered is background now.
+  if (Redraw) InvalidateRect(E.Wnd, nullptr, true);
 }
 
 void EMSetMargins(TEdit& E, WPARAM Which, LPARAM L) {
@@ -492,6 +530,7 @@ void EMSetMargins(TEdit& E, WPARAM Which, LPARAM L) {
   if (Which & EC_RIGHTMARGIN) E.S.RightMargin = HIWORD(uintptr_t(L));
   E.S.FormatRect.reset();
   SelectionMoved(E);
+  InvalidateRect(E.Wnd, nullptr, true);
 }
 
 LRESULT EMPosFromChar(const TEdit& E, WPARAM Pos) {
@@ -514,13 +553,14 @@ LRESULT WMGetDlgCode(HWND Wnd) {
 void WMSetFont(TEdit& E, WPARAM W, LPARAM Redraw) {
   E.S.Font = reinterpret_cast<HFONT>(W);
   E.ScrollCaretIntoView();
-  if (Redraw) Repaint(E.Wnd);
+  // What the old rectangle covered is background now.
+  if (Redraw) InvalidateRect(E.Wnd, nullptr, true);
 }
 
 void SetFocused(TEdit& E, bool Focused) {
   E.S.Focused = Focused;
   if (!Focused) E.S.Tracking = false;
-  Repaint(E.Wnd);
+  RepaintText(E);
 }
 
 LRESULT WMNcCreate(TEditState& S, LPARAM L) {
@@ -550,7 +590,7 @@ LRESULT Dispatch(TEdit& E, UINT Msg, WPARAM W, LPARAM L) {
       S.FormatRect.reset();
       SelectionMoved(E);
       return 0;
-    case WM_PAINT: WMPaint(E.Wnd); return 0;
+    case WM_PAINT: WMPaint(E.Wnd, reinterpret_cast<HDC>(W)); return 0;
     case WM_ERASEBKGND: FillBackground(E.Wnd, reinterpret_cast<HDC>(W)); return 1;
     case WM_GETDLGCODE: return WMGetDlgCode(E.Wnd);
     case WM_SETFONT: WMSetFont(E, W, L); return 0;
@@ -571,7 +611,7 @@ LRESULT Dispatch(TEdit& E, UINT Msg, WPARAM W, LPARAM L) {
       return 0;
     case EM_SETRECT: SetFormatRect(E, L, true); return 0;
     case EM_SETRECTNP: SetFormatRect(E, L, false); return 0;
-    case EM_SCROLLCARET: SelectionMoved(E); return TRUE;
+    case EM_SCROLLCARET: ScrollCaret(E); return TRUE;
     case EM_GETMODIFY: return S.Modified;
     case EM_SETMODIFY: S.Modified = W != 0; return 0;
     case EM_GETLINECOUNT: return S.Text.LineCount();

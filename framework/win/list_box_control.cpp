@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/draw_frame_control.h"
 #include "framework/graphics/font_engine.h"
 #include "framework/rtl/string_functions.h"
 #include "framework/win/focus.h"
 #include "framework/win/mouse.h"
 #include "framework/win/painting.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/system_control.h"
-#include "framework/win/system_metrics.h"
 #include "framework/win/timers.h"
 
 namespace framework {
@@ -41,13 +40,6 @@ TControlStates<TListBoxState>& States() {
 constexpr UINT_PTR ScrollTimer = 1;
 constexpr UINT ScrollPeriod = 50;
 constexpr int TextIndent = 2;
-constexpr int MinThumb = 8;
-
-// The parts of the scroll-bar strip, in window coordinates; the thumb is empty when everything
-// shows.
-struct TScrollBarLayout {
-  TRect Up, Down, Track, Thumb;
-};
 
 class TListBox {
  public:
@@ -78,28 +70,6 @@ class TListBox {
     return S.Top + Row;
   }
 
-  TScrollBarLayout ScrollBar() const {
-    TRect Window;
-    GetWindowRect(Wnd, Window);
-    TPoint Client{0, 0};
-    ClientToScreen(Wnd, Client);
-    const int Left = Client.X - Window.Left + ItemRect(0).Width();
-    const int Top = Client.Y - Window.Top, Bottom = Top + ClientHeight();
-    const TRect Strip{Left, Top, Left + GetSystemMetrics(SM_CXVSCROLL), Bottom};
-    const int Arrow = std::min(Strip.Width(), Strip.Height() / 2);
-    TScrollBarLayout L{{Strip.Left, Top, Strip.Right, Top + Arrow},
-                       {Strip.Left, Bottom - Arrow, Strip.Right, Bottom},
-                       {Strip.Left, Top + Arrow, Strip.Right, Bottom - Arrow},
-                       {}};
-    const int Track = L.Track.Height();
-    if (MaxTop() > 0 && Track > MinThumb) {
-      const int Length = std::max(MinThumb, Track * Rows() / Count());
-      const int At = L.Track.Top + (Track - Length) * S.Top / MaxTop();
-      L.Thumb = {Strip.Left, At, Strip.Right, At + Length};
-    }
-    return L;
-  }
-
   HWND Wnd;
   TListBoxState& S;
 };
@@ -108,28 +78,26 @@ bool HasStyle(HWND Wnd, DWORD Style) {
   return (DWORD(GetWindowLong(Wnd, GWL_STYLE)) & Style) != 0;
 }
 
-void PaintScrollBar(const TListBox& B) {
-  if (!HasStyle(B.Wnd, WS_VSCROLL)) return;
-  const HDC DC = GetWindowDC(B.Wnd);
-  if (!DC) return;
-  const TScrollBarLayout L = B.ScrollBar();
-  const unsigned Inactive = L.Thumb.IsEmpty() ? unsigned(DFCS_INACTIVE) : 0u;
-  DC->FillRect(L.Track, ColorPixel(clScrollBar));
-  DrawFrameControl(DC, L.Up, DFC_SCROLL, DFCS_SCROLLUP | Inactive);
-  DrawFrameControl(DC, L.Down, DFC_SCROLL, DFCS_SCROLLDOWN | Inactive);
-  if (!L.Thumb.IsEmpty()) DrawFrameControl(DC, L.Thumb, DFC_BUTTON, DFCS_BUTTONPUSH);
-  ReleaseDC(B.Wnd, DC);
-}
-
 void Repaint(const TListBox& B) {
   InvalidateRect(B.Wnd, nullptr, false);
-  PaintScrollBar(B);
+}
+
+// The vertical bar scrolls through the items a row at a time: the rows that show whole are its
+// page, the top row its position.
+void SyncScrollBar(const TListBox& B) {
+  TScrollInfo Info;
+  Info.Mask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  Info.Max = B.Count() - 1;
+  Info.Page = UINT(B.Rows());
+  Info.Pos = B.S.Top;
+  SetScrollInfo(B.Wnd, SB_VERT, Info);
 }
 
 void SetTop(TListBox& B, int Top) {
   Top = std::clamp(Top, 0, B.MaxTop());
   if (Top == B.S.Top) return;
   B.S.Top = Top;
+  SyncScrollBar(B);
   Repaint(B);
 }
 
@@ -156,6 +124,7 @@ void UserSelect(TListBox& B, int Index) {
 // After the items changed: the top row kept in range, everything shown again.
 void ItemsChanged(TListBox& B) {
   B.S.Top = std::clamp(B.S.Top, 0, B.MaxTop());
+  SyncScrollBar(B);
   Repaint(B);
 }
 
@@ -270,27 +239,9 @@ void VScroll(TListBox& B, WPARAM W) {
     case SB_TOP: return SetTop(B, 0);
     case SB_BOTTOM: return SetTop(B, B.MaxTop());
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return SetTop(B, SHORT(HIWORD(W)));
+    case SB_THUMBPOSITION: return SetTop(B, HIWORD(W));
     default: return;
   }
-}
-
-void NcLButtonDown(TListBox& B, LPARAM L) {
-  TPoint P = LParamToPoint(L);
-  TRect Window;
-  GetWindowRect(B.Wnd, Window);
-  P = {P.X - Window.Left, P.Y - Window.Top};
-  const TScrollBarLayout Bar = B.ScrollBar();
-  WORD Code;
-  if (Bar.Up.Contains(P))
-    Code = SB_LINEUP;
-  else if (Bar.Down.Contains(P))
-    Code = SB_LINEDOWN;
-  else if (Bar.Thumb.IsEmpty() || !Bar.Track.Contains(P) || Bar.Thumb.Contains(P))
-    return;
-  else
-    Code = P.Y < Bar.Thumb.Top ? SB_PAGEUP : SB_PAGEDOWN;
-  SendMessage(B.Wnd, WM_VSCROLL, MAKEWPARAM(Code, 0), 0);
 }
 
 void KeyDown(TListBox& B, WORD Key) {
@@ -418,15 +369,6 @@ LRESULT Dispatch(TListBox& B, UINT Msg, WPARAM W, LPARAM L) {
       return LB_OKAY;
     case LB_ITEMFROMPOINT: return ItemFromPoint(B, L);
     case WM_VSCROLL: VScroll(B, W); return 0;
-    case WM_NCPAINT:
-      DefWindowProc(B.Wnd, Msg, W, L);
-      PaintScrollBar(B);
-      return 0;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-      if (W != HTVSCROLL) return DefWindowProc(B.Wnd, Msg, W, L);
-      NcLButtonDown(B, L);
-      return 0;
     case WM_KEYDOWN: KeyDown(B, WORD(W)); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN: LButtonDown(B.Wnd, LParamToPoint(L), false); return 0;
@@ -437,7 +379,8 @@ LRESULT Dispatch(TListBox& B, UINT Msg, WPARAM W, LPARAM L) {
     case WM_LBUTTONUP: LButtonUp(B); return 0;
     case WM_CAPTURECHANGED: StopTracking(B); return 0;
     case WM_TIMER:
-      if (W == ScrollTimer && S.Tracking) AutoScroll(B);
+      if (W != ScrollTimer) return DefWindowProc(B.Wnd, Msg, W, L);
+      if (S.Tracking) AutoScroll(B);
       return 0;
     case WM_SETFOCUS: SetFocused(B, true); return 0;
     case WM_KILLFOCUS: SetFocused(B, false); return 0;

@@ -6,6 +6,7 @@
 #include "framework/win/desktop.h"
 #include "framework/win/focus.h"
 #include "framework/win/message_queue.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/system_metrics.h"
 #include "framework/win/window.h"
 
@@ -114,7 +115,7 @@ void RawPointerMove(TPoint Screen) {
   TDesktop& D = Desktop();
   D.CursorPos = {std::clamp(Screen.X, 0, D.Screen.cx - 1),
                  std::clamp(Screen.Y, 0, D.Screen.cy - 1)};
-  SendMouse(FindTarget(), WM_MOUSEMOVE);
+  if (!ScrollBarTrackingMove()) SendMouse(FindTarget(), WM_MOUSEMOVE);
   ProcessMessages();
 }
 
@@ -122,6 +123,7 @@ void RawButtonDown(TMouseButton Button, TPoint Screen) {
   MoveTo(Screen);
   ProcessPostedMessages();
   Desktop().KeysDown[ButtonKeys[Button]] = true;
+  if (ScrollBarTrackingButton(false)) return ProcessMessages();
   TMouseTarget Target = FindTarget();
   UINT Msg = ButtonMessage(Button, 0);
   if (!MouseActivate(Target, Msg)) return ProcessMessages();
@@ -141,7 +143,7 @@ void RawButtonUp(TMouseButton Button, TPoint Screen) {
   MoveTo(Screen);
   ProcessPostedMessages();
   Desktop().KeysDown[ButtonKeys[Button]] = false;
-  SendMouse(FindTarget(), ButtonMessage(Button, 1));
+  if (!ScrollBarTrackingButton(Button == mbLeft)) SendMouse(FindTarget(), ButtonMessage(Button, 1));
   ProcessMessages();
 }
 

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "framework/graphics/color.h"
+#include "framework/graphics/draw_frame_control.h"
 #include "framework/graphics/font_engine.h"
 #include "framework/win/desktop.h"
 #include "framework/win/painting.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/system_metrics.h"
+#include "framework/win/window.h"
 
 namespace framework {
 
@@ -19,6 +22,8 @@ struct TFrameLayout {
   TRect Edge;     // the rectangle the client edge is drawn around
   TRect VScroll;
   TRect HScroll;
+  // The square between the two bars when both show.
+  TRect Corner;
   TRect Client;
 };
 
@@ -49,6 +54,10 @@ TFrameLayout Layout(DWORD Style, DWORD ExStyle, const TRect& Window) {
     L.HScroll = {R.Left, Top, R.Right, R.Bottom};
     R.Bottom = Top;
   }
+  if (!L.VScroll.IsEmpty() && !L.HScroll.IsEmpty()) {
+    L.Corner = {L.VScroll.Left, L.HScroll.Top, L.VScroll.Right, L.HScroll.Bottom};
+    L.VScroll.Bottom = L.HScroll.Top;
+  }
   L.Client = R;
   return L;
 }
@@ -78,7 +87,43 @@ void PaintCaption(TDeviceContext& DC, const TWindow& W, const TRect& Caption) {
   DC.Restore();
 }
 
+TFrameLayout WindowLayout(const TWindow& W) {
+  return Layout(W.Style, W.ExStyle, {0, 0, W.Rect.Width(), W.Rect.Height()});
+}
+
+void PaintScrollBar(TDeviceContext& DC, HWND Wnd, int Bar) {
+  const TScrollBarGeometry G = ScrollBarGeometry(Wnd, Bar);
+  if (G.Strip.IsEmpty()) return;
+  const TScrollBarTracking& T = Desktop().ScrollBarTracking;
+  const bool Held = T.Wnd == Wnd && T.Bar == Bar && T.Over;
+  const auto ArrowState = [&](TScrollBarPart Part) {
+    if (!G.Scrolls) return unsigned(DFCS_INACTIVE);
+    return Held && T.Part == Part ? unsigned(DFCS_PUSHED) : 0u;
+  };
+  DC.FillRect(G.Track, Pixel(clScrollBar));
+  DrawFrameControl(&DC, G.Less, DFC_SCROLL,
+                   (G.Vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | ArrowState(sbLessArrow));
+  DrawFrameControl(&DC, G.More, DFC_SCROLL,
+                   (G.Vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | ArrowState(sbMoreArrow));
+  if (!G.Thumb.IsEmpty()) DrawFrameControl(&DC, G.Thumb, DFC_BUTTON, DFCS_BUTTONPUSH);
+}
+
 }  // namespace
+
+TRect ScrollBarStrip(HWND Wnd, int Bar) {
+  const TWindow* W = FindWindowRecord(Wnd);
+  if (!W || (Bar != SB_HORZ && Bar != SB_VERT)) return {};
+  const TFrameLayout L = WindowLayout(*W);
+  return Bar == SB_VERT ? L.VScroll : L.HScroll;
+}
+
+void PaintScrollBar(HWND Wnd, int Bar) {
+  if (!IsWindowVisible(Wnd) || ScrollBarStrip(Wnd, Bar).IsEmpty()) return;
+  HDC DC = GetWindowDC(Wnd);
+  if (!DC) return;
+  PaintScrollBar(*DC, Wnd, Bar);
+  ReleaseDC(Wnd, DC);
+}
 
 TRect ClientRectForStyle(DWORD Style, DWORD ExStyle, const TRect& WindowRect) {
   return Layout(Style, ExStyle, WindowRect).Client;
@@ -92,7 +137,7 @@ LRESULT HitTestFrame(HWND Wnd, TPoint Screen) {
   const TRect Whole{0, 0, W->Rect.Width(), W->Rect.Height()};
   if (!Whole.Contains(P)) return HTNOWHERE;
   if (W->Client.Contains(P)) return HTCLIENT;
-  const TFrameLayout L = Layout(W->Style, W->ExStyle, Whole);
+  const TFrameLayout L = WindowLayout(*W);
   if (L.VScroll.Contains(P)) return HTVSCROLL;
   if (L.HScroll.Contains(P)) return HTHSCROLL;
   if (L.Caption.Contains(P)) return HTCAPTION;
@@ -102,7 +147,7 @@ LRESULT HitTestFrame(HWND Wnd, TPoint Screen) {
 void PaintFrame(HWND Wnd) {
   const TWindow* W = FindWindowRecord(Wnd);
   if (!W) return;
-  const TFrameLayout L = Layout(W->Style, W->ExStyle, {0, 0, W->Rect.Width(), W->Rect.Height()});
+  const TFrameLayout L = WindowLayout(*W);
   HDC DC = GetWindowDC(Wnd);
   if (!DC) return;
   if (W->Style & WS_BORDER) {
@@ -116,9 +161,9 @@ void PaintFrame(HWND Wnd) {
     Outline(*DC, L.Edge, Pixel(clBtnShadow), Pixel(clBtnHighlight));
     Outline(*DC, Inner, Pixel(cl3DDkShadow), Pixel(cl3DLight));
   }
-  // FIXME: the scroll-bar strips are filled only; their arrows and thumb come with the scroll bar.
-  for (const TRect& Bar : {L.VScroll, L.HScroll})
-    if (!Bar.IsEmpty()) DC->FillRect(Bar, Pixel(clScrollBar));
+  PaintScrollBar(*DC, Wnd, SB_VERT);
+  PaintScrollBar(*DC, Wnd, SB_HORZ);
+  if (!L.Corner.IsEmpty()) DC->FillRect(L.Corner, Pixel(clBtnFace));
   ReleaseDC(Wnd, DC);
 }
 
