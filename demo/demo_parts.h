@@ -13,3 +13,7 @@ std::string DrawGraphicsWindow(const std::string& Folder);
 // Fills in a form of edits, a list box, a check box, a grid of order lines and buttons through
 // the input simulator, prints the result and writes screenshots into Folder; returns their paths.
 std::vector<std::string> RunControlsForm(const std::string& Folder);
+// Types, refuses, validates and picks dates in a form of date edits through the input
+// simulator, prints what happened and writes screenshots of a focused date edit and of its open
+// calendar into Folder; returns their paths.
+std::vector<std::string> RunDateEditsForm(const std::string& Folder);

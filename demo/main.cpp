@@ -12,4 +12,5 @@ int main() {
   std::filesystem::create_directories("out");
   std::printf("\nwrote %s\n", DrawGraphicsWindow("out").c_str());
   for (const std::string& File : RunControlsForm("out")) std::printf("wrote %s\n", File.c_str());
+  for (const std::string& File : RunDateEditsForm("out")) std::printf("wrote %s\n", File.c_str());
 }
