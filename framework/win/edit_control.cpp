@@ -474,14 +474,16 @@ LRESULT EMGetSel(const TEditState& S, WPARAM W, LPARAM L) {
   return MAKELRESULT(WORD(Start), WORD(End));
 }
 
-// A selection moved within a line that did not scroll repaints only the old and the new
-// selection, each with the caret's pixel on either side.
+// A selection moved without scrolling repaints only the old and the new selection, each with the
+// caret's pixel on either side; a selection over several lines repaints the whole text.
 void RepaintSpan(const TEdit& E, int From, int To) {
-  const TRect Format = E.FormatRect();
+  const TEditText& T = E.S.Text;
+  if (T.LineOf(From) != T.LineOf(To)) return RepaintText(E);
   const TPoint Left = E.PosFromChar(From), Right = E.PosFromChar(To);
-  TRect Span{Left.X - 1, Format.Top, Right.X + 2, Format.Bottom}, Client, Rect;
+  const TRect Span{Left.X - 1, Left.Y, Right.X + 2, Left.Y + E.LineHeight()};
+  TRect Client, Rect;
   GetClientRect(E.Wnd, Client);
-  if (IntersectRect(Rect, Span, Format) && IntersectRect(Rect, Rect, Client))
+  if (IntersectRect(Rect, Span, E.FormatRect()) && IntersectRect(Rect, Rect, Client))
     InvalidateRect(E.Wnd, &Rect, false);
 }
 
@@ -504,7 +506,7 @@ void EMSetSel(TEdit& E, WPARAM W, LPARAM L) {
   else
     T.Select(Start, End < 0 ? T.Length() : End);
   E.ScrollCaretIntoView();
-  if (T.Multiline() || E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) return RepaintText(E);
+  if (E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) return RepaintText(E);
   RepaintSpan(E, OldStart, OldEnd);
   RepaintSpan(E, T.SelStart(), T.SelEnd());
 }

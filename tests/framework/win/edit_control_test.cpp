@@ -573,6 +573,27 @@ TEST_F(EditTest, NoHideSelKeepsTheSelectionShown) {
   EXPECT_EQ(PixelAt(Edit, 100, 10), ColorPixel(clWindow)) << "the default colours";
 }
 
+// A program's selection repaints the characters whose look changed, not the whole text: a button
+// painted beside the formatting rectangle, or the rest of a long text, is left alone.
+TEST_F(EditTest, MovingTheSelectionRepaintsOnlyTheOldAndTheNewSpan) {
+  for (const DWORD Style : {DWORD(ES_AUTOHSCROLL), DWORD(ES_AUTOHSCROLL | ES_MULTILINE)}) {
+    const HWND Edit = MakeEdit(Style, Bounds(10, 10, 300, 21));
+    SetWindowText(Edit, "Wednesday, December 15, 1999");
+    SetSel(Edit, 20, 22);
+    input::AdvanceTime(0);
+    SetSel(Edit, 22, 22);
+    TRect Update;
+    ASSERT_TRUE(GetUpdateRect(Edit, Update));
+    EXPECT_LE(Update.Left, CharPoint(Edit, 20).X);
+    EXPECT_GE(Update.Right, CharPoint(Edit, 22).X);
+    EXPECT_GT(Update.Left, CharPoint(Edit, 10).X) << "the start of the text is not repainted";
+    input::AdvanceTime(0);
+    EXPECT_FALSE(AnyPixel(Edit, FormatRect(Edit), ColorPixel(clHighlight)))
+        << "the old selection is gone";
+    DestroyWindow(Edit);
+  }
+}
+
 TEST_F(EditTest, FontComesWithSetFont) {
   const HWND Edit = MakeEdit();
   SetWindowText(Edit, "abc");
