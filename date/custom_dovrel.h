@@ -159,6 +159,8 @@ class TCustomDovrel : public framework::TCustomEdit {
   TBadDateAction DoExitChecking();
   void DoDefaultExit();
   bool ParentIsGrid() const;
+  // Only an application's own glyph is stored; the styles' glyphs come from the resources.
+  bool IsButtonBitmapStored() const { return FButtonStyle == bsCustom; }
 
   // The drop-down button and painting.
   bool GetDropDownButtonVisible() const;
@@ -178,6 +180,7 @@ class TCustomDovrel : public framework::TCustomEdit {
   using TLowSetter = void (TCustomDovrel::*)(std::string&, const std::string&, Word);
 
   bool IsLoadingOrDesigning() const { return !ComponentState().Empty(); }
+
   void SetPart(TLowSetter Low, Word Value);
   void KeyDownDelete(Word& Key);
   void KeyPressCharacter(char& Key);

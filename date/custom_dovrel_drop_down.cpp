@@ -228,7 +228,10 @@ void TCustomDovrel::SetButtonStyle(TDropDownButtonStyle Value) {
     case bsCalendar: FButtonBitmap->LoadFromResourceName("DovrelCalendar"); break;
     case bsComboNew: FButtonBitmap->LoadFromResourceName("DovrelComboNew"); break;
     case bsComboOld: FButtonBitmap->LoadFromResourceName("DovrelComboOld"); break;
-    default: FButtonBitmap = std::make_unique<TBitmap>(); break;
+    default:
+      // A stored form gives the custom glyph before the style: loading keeps it.
+      if (!ComponentState().Contains(csLoading)) FButtonBitmap = std::make_unique<TBitmap>();
+      break;
   }
   ButtonRectChanged();
 }

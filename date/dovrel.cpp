@@ -17,7 +17,8 @@ const TPropertyList& TDovrel::Published() {
       Join({Property("AutoSize", &C::AutoSize, &C::SetAutoSize, true),
             Property("AutoDropDown", &C::AutoDropDown, &C::SetAutoDropDown, adNever),
             Property("BorderStyle", &C::BorderStyle, &C::SetBorderStyle, bsSingle),
-            Property("ButtonBitmap", &C::ButtonBitmap, &C::SetButtonBitmap),
+            Property("ButtonBitmap", &C::ButtonBitmap, &C::SetButtonBitmap)
+                .StoredIf(&C::IsButtonBitmapStored),
             Property("ButtonCursor", &C::ButtonCursor, &C::SetButtonCursor, crDefault),
             Property("ButtonDisplay", &C::ButtonDisplay, &C::SetButtonDisplay, bdAlways),
             Property("ButtonStyle", &C::ButtonStyle, &C::SetButtonStyle, bsCalendar),

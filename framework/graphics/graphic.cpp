@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/classes/file_stream.h"
+#include "framework/classes/filer.h"
 #include "framework/classes/memory_stream.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/device_context.h"
@@ -12,6 +13,13 @@ namespace framework {
 
 const TClass& TGraphic::StaticClass() {
   return TClass::Describe<TGraphic>("TGraphic");
+}
+
+void TGraphic::DefineProperties(TFiler& Filer) {
+  TPersistent::DefineProperties(Filer);
+  Filer.DefineBinaryProperty(
+      "Data", [this](TStream& Stream) { LoadFromStream(Stream); },
+      [this](TStream& Stream) { SaveToStream(Stream); }, !Empty());
 }
 
 void TGraphic::LoadFromFile(const std::string& FileName) {

@@ -51,6 +51,8 @@ class TGraphic : public TPersistent {
   TNotifyEvent OnChange;
 
  protected:
+  // A stored form holds the picture as binary Data, in its file format.
+  void DefineProperties(TFiler& Filer) override;
   // Draws the whole picture scaled into Rect of Canvas; TCanvas::Draw and StretchDraw call it.
   virtual void Draw(TCanvas& Canvas, const TRect& Rect) const = 0;
   virtual void Changed();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,16 @@ TEST_F(DropDownTest, AnAssignedGlyphMakesTheStyleCustom) {
   Edit->SetButtonBitmap(&Glyph);
   EXPECT_EQ(Edit->ButtonStyle(), bsCustom);
   EXPECT_EQ(Edit->ButtonBitmap()->Width(), 8);
+
+  RegisterClass(TDovrel::StaticClass());
+  Edit->SetName("Due");
+  const std::string Text = WriteComponentText(Edit);
+  EXPECT_NE(Text.find("ButtonBitmap.Data"), std::string::npos);
+  std::unique_ptr<TComponent> Read(ReadComponentText(Text));
+  auto* Copy = dynamic_cast<TDovrel*>(Read.get());
+  ASSERT_TRUE(Copy);
+  EXPECT_EQ(Copy->ButtonStyle(), bsCustom);
+  EXPECT_EQ(Copy->ButtonBitmap()->Width(), 8) << "a stored custom glyph survives loading";
 }
 
 // An edit floating over a grid's cell.
