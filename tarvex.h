@@ -86,6 +86,7 @@
 #include "framework/controls/custom_grid.h"
 #include "framework/controls/custom_list_box.h"
 #include "framework/controls/custom_panel.h"
+#include "framework/controls/drag_drop.h"
 #include "framework/controls/draw_grid.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/form.h"

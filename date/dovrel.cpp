@@ -49,8 +49,8 @@ const TPropertyList& TDovrel::Published() {
             Property("OnChange", &C::OnChange),
             Property("OnClick", &C::OnClick),
             Property("OnCloseUp", &C::OnCloseUp),
-            Property("OnDblClick", &C::OnDblClick),
-            Property("OnDropDown", &C::OnDropDown)},
+            Property("OnDblClick", &C::OnDblClick)},
+           PublishedDragEvents(), std::vector<TPropInfo>{Property("OnDropDown", &C::OnDropDown)},
            PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
   return List;
 }

@@ -9,6 +9,7 @@
 #include "framework/rtl/exceptions.h"
 #include "framework/win/focus.h"
 #include "framework/win/keyboard.h"
+#include "framework/win/mouse.h"
 #include "framework/win/painting.h"
 
 namespace framework {
@@ -73,6 +74,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 }
 
 TControl::~TControl() {
+  drag::Forget(this);
   Destroying();
   SetParent(nullptr);
 }
@@ -272,6 +274,10 @@ void TControl::DefaultHandler(TMessage& Message) {
 }
 
 void TControl::WndProc(TMessage& Message) {
+  if (Dragging() && (Message.Msg == WM_MOUSEMOVE || Message.Msg == WM_LBUTTONUP)) {
+    const TPoint Screen = ClientToScreen(LParamToPoint(Message.LParam));
+    return Message.Msg == WM_MOUSEMOVE ? drag::Move(Screen) : drag::Release(Screen);
+  }
   switch (Message.Msg) {
     case WM_LBUTTONDOWN: return WMLButtonDown(Message);
     case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
@@ -294,6 +300,26 @@ void TControl::WndProc(TMessage& Message) {
     case CM_VISIBLECHANGED: return Invalidate();
     default: return DefaultHandler(Message);
   }
+}
+
+void TControl::BeginDrag(bool Immediate) {
+  TPoint Screen;
+  GetCursorPos(Screen);
+  SetMouseCapture(true);
+  drag::Begin(this, Screen, Immediate);
+}
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  Accept = bool(OnDragOver);
+  if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y) {
+  if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y) {
+  if (OnEndDrag) OnEndDrag(this, Target, X, Y);
 }
 
 void TControl::Click() {
@@ -368,6 +394,10 @@ void TControl::WMButtonUp(TMessage& Message, TMouseButton Button) {
 
 void TControl::WMLButtonDown(TMessage& Message) {
   SendCancelMode(this);
+  if (FDragMode == dmAutomatic) {
+    BeginDrag(false);
+    return DoMouseDown(Message, mbLeft, {});
+  }
   DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
@@ -429,6 +459,12 @@ std::vector<TPropInfo> PublishedMouseEvents() {
   return {Property("OnMouseDown", &TControl::OnMouseDown),
           Property("OnMouseMove", &TControl::OnMouseMove),
           Property("OnMouseUp", &TControl::OnMouseUp)};
+}
+
+std::vector<TPropInfo> PublishedDragEvents() {
+  return {Property("OnDragDrop", &TControl::OnDragDrop),
+          Property("OnDragOver", &TControl::OnDragOver),
+          Property("OnEndDrag", &TControl::OnEndDrag)};
 }
 
 }  // namespace framework

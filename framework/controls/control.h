@@ -6,6 +6,7 @@
 
 #include "framework/classes/component.h"
 #include "framework/classes/event.h"
+#include "framework/controls/drag_drop.h"
 #include "framework/graphics/color.h"
 #include "framework/graphics/font.h"
 #include "framework/rtl/geometry.h"
@@ -169,6 +170,10 @@ class TControl : public TComponent {
   void SetCursor(TCursor Value);
   TComponent* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* Value);
+  // Starts dragging the control with the left button held (dmAutomatic does it on each press);
+  // a drag that is not Immediate starts once the pointer has moved a few pixels.
+  void BeginDrag(bool Immediate);
+  bool Dragging() const { return drag::Dragging(this); }
   TDragMode DragMode() const { return FDragMode; }
   void SetDragMode(TDragMode Value) { FDragMode = Value; }
   TCursor DragCursor() const { return FDragCursor; }
@@ -200,8 +205,17 @@ class TControl : public TComponent {
   // What a message no handler takes gets: a control without a window keeps its text here.
   virtual void DefaultHandler(TMessage& Message);
 
+  // A drag passing over the control: Accept starts True when OnDragOver is assigned, which decides.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+  // The control's own drag ended, on Target or (nullptr) nowhere.
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  TDragDropEvent OnDragDrop;
+  TDragOverEvent OnDragOver;
+  TEndDragEvent OnEndDrag;
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
@@ -278,5 +292,7 @@ class TControl : public TComponent {
 
 // The mouse events that the plain control classes publish, in their stored order.
 std::vector<TPropInfo> PublishedMouseEvents();
+// The drag events, in their stored order.
+std::vector<TPropInfo> PublishedDragEvents();
 
 }  // namespace framework
