@@ -32,7 +32,8 @@ const TPropertyList& TButton::Published() {
             Property("TabStop", &C::TabStop, &C::SetTabStop, true),
             Property("Visible", &C::Visible, &C::SetVisible, true),
             Property("OnClick", &C::OnClick)},
-           PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedKeyEvents(),
+           PublishedMouseEvents()));
   return List;
 }
 

@@ -31,7 +31,8 @@ const TPropertyList& TCheckBox::Published() {
             Property("TabStop", &C::TabStop, &C::SetTabStop, true),
             Property("Visible", &C::Visible, &C::SetVisible, true),
             Property("OnClick", &C::OnClick)},
-           PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedKeyEvents(),
+           PublishedMouseEvents()));
   return List;
 }
 

@@ -47,7 +47,8 @@ const TPropertyList& TDrawGrid::Published() {
             Property("OnSelectCell", &C::OnSelectCell),
             Property("OnSetEditText", &C::OnSetEditText),
             Property("OnTopLeftChanged", &C::OnTopLeftChanged)},
-           PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedKeyEvents(),
+           PublishedMouseEvents()));
   return List;
 }
 

@@ -33,7 +33,8 @@ const TPropertyList& TEdit::Published() {
             Property("OnChange", &C::OnChange),
             Property("OnClick", &C::OnClick),
             Property("OnDblClick", &C::OnDblClick)},
-           PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedKeyEvents(),
+           PublishedMouseEvents()));
   return List;
 }
 

@@ -28,7 +28,8 @@ const TPropertyList& TListBox::Published() {
             Property("TabStop", &C::TabStop, &C::SetTabStop, true),
             Property("Visible", &C::Visible, &C::SetVisible, true),
             Property("OnClick", &C::OnClick), Property("OnDblClick", &C::OnDblClick)},
-           PublishedFocusEvents(), PublishedKeyEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedKeyEvents(),
+           PublishedMouseEvents()));
   return List;
 }
 

@@ -31,7 +31,7 @@ const TPropertyList& TPanel::Published() {
             Property("Visible", &C::Visible, &C::SetVisible, true),
             Property("OnClick", &C::OnClick),
             Property("OnDblClick", &C::OnDblClick)},
-           PublishedFocusEvents(), PublishedMouseEvents()));
+           PublishedDragEvents(), PublishedFocusEvents(), PublishedMouseEvents()));
   return List;
 }
 

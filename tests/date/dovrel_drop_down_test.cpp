@@ -204,6 +204,19 @@ TEST_F(DropDownTest, TheButtonShowsAsItsDisplaySays) {
   EXPECT_FALSE(Edit->Calendar());
 }
 
+TEST_F(DropDownTest, AFlatEditFramesItsClientAreaAndInsetsItsButton) {
+  Edit->SetCtl3D(false);
+  Edit->SetDate(EncodeDate(1999, 12, 15));
+  input::AdvanceTime(0);
+  const auto At = [this](int X, int Y) { return ScreenPixel(Edit->ClientToScreen({X, Y})); };
+  EXPECT_EQ(At(0, 5), ColorPixel(clWindowFrame));
+  EXPECT_EQ(At(Edit->ClientWidth() - 1, 5), ColorPixel(clWindowFrame));
+  const int Inset = 2 * GetSystemMetrics(SM_CXBORDER);
+  EXPECT_EQ(At(Edit->ClientWidth() - Inset - 13, Inset + 3), ColorPixel(clBtnFace));
+  EXPECT_EQ(At(Edit->ClientWidth() - 2, Edit->ClientHeight() / 2), ColorPixel(clWindow))
+      << "the button sits clear of the right frame";
+}
+
 TEST_F(DropDownTest, AnAssignedGlyphMakesTheStyleCustom) {
   TBitmap Glyph;
   Glyph.SetWidth(8);

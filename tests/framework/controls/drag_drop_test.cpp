@@ -97,5 +97,14 @@ TEST_F(DragTest, ATargetThatGoesLeavesTheDrag) {
   EXPECT_EQ(Log.back(), "end nowhere");
 }
 
+TEST_F(DragTest, TheStandardControlsPublishTheDragEvents) {
+  TEdit Edit(nullptr);
+  TListBox List(nullptr);
+  TDrawGrid Grid(nullptr);
+  for (TPersistent* Control : std::initializer_list<TPersistent*>{&Edit, &List, &Grid})
+    for (const char* Event : {"OnDragDrop", "OnDragOver", "OnEndDrag"})
+      EXPECT_TRUE(GetPropInfo(Control, Event)) << Event;
+}
+
 }  // namespace
 }  // namespace framework::test
