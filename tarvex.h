@@ -109,3 +109,4 @@
 #include "date/draw_button.h"
 #include "date/drop_down_calendar.h"
 #include "date/format_cells.h"
+#include "incsearch/prefix_index.h"
