@@ -250,7 +250,6 @@ void TCustomDovrel::PassKeyToGrid(Word Key) {
 
 void TCustomDovrel::KeyDown(Word& Key, TShiftState Shift) {
   TCustomEdit::KeyDown(Key, Shift);
-  const int Cell = _GetCellNumber(Text(), SelStart() + 1);
   switch (Key) {
     case 0: return;
     case VK_TAB:
@@ -262,7 +261,7 @@ void TCustomDovrel::KeyDown(Word& Key, TShiftState Shift) {
     case VK_LEFT:
     case VK_RIGHT:
       if (Shift.Contains(ssShift)) break;
-      SetCurrentCell(Key == VK_LEFT ? Cell - 1 : Cell + 1);
+      SetCurrentCell(_GetCellNumber(Text(), SelStart() + 1) + (Key == VK_LEFT ? -1 : 1));
       Key = 0;
       return;
     case VK_DELETE: return KeyDownDelete(Key);

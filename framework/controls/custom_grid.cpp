@@ -98,16 +98,17 @@ void TCustomGrid::CheckIndex(int Index, const TGridAxis& Axis) const {
     throw EInvalidOperation("Grid index out of range (" + std::to_string(Index) + ")");
 }
 
+TGridCoord TCustomGrid::Scrollable(TGridCoord C) const {
+  return {std::clamp(C.X, FixedCols(), ColCount() - 1),
+          std::clamp(C.Y, FixedRows(), RowCount() - 1)};
+}
+
 // Whatever moves cells around keeps the current cell, the anchor and the top-left inside the
 // scrollable cells, and shows the result.
 void TCustomGrid::LayoutChanged() {
-  const auto Clamp = [this](TGridCoord C) {
-    return TGridCoord{std::clamp(C.X, FixedCols(), ColCount() - 1),
-                      std::clamp(C.Y, FixedRows(), RowCount() - 1)};
-  };
-  FCurrent = Clamp(FCurrent);
-  FAnchor = Clamp(FAnchor);
-  FTopLeft = Clamp(FTopLeft);
+  FCurrent = Scrollable(FCurrent);
+  FAnchor = Scrollable(FAnchor);
+  FTopLeft = Scrollable(FTopLeft);
   SetTopLeft(FTopLeft);
   Invalidate();
   UpdateScrollBars();
@@ -160,11 +161,7 @@ int TCustomGrid::ColWidths(int Index) const {
 }
 
 void TCustomGrid::SetColWidths(int Index, int Value) {
-  CheckIndex(Index, FCols);
-  if (FCols.Size(Index) == std::max(Value, 0)) return;
-  FCols.SetSize(Index, std::max(Value, 0));
-  LayoutChanged();
-  ColWidthsChanged();
+  if (Resize(FCols, Index, Value)) ColWidthsChanged();
 }
 
 int TCustomGrid::RowHeights(int Index) const {
@@ -173,11 +170,16 @@ int TCustomGrid::RowHeights(int Index) const {
 }
 
 void TCustomGrid::SetRowHeights(int Index, int Value) {
-  CheckIndex(Index, FRows);
-  if (FRows.Size(Index) == std::max(Value, 0)) return;
-  FRows.SetSize(Index, std::max(Value, 0));
+  if (Resize(FRows, Index, Value)) RowHeightsChanged();
+}
+
+// True when the size changed; negative sizes are taken as 0.
+bool TCustomGrid::Resize(TGridAxis& Axis, int Index, int Value) {
+  CheckIndex(Index, Axis);
+  if (Axis.Size(Index) == std::max(Value, 0)) return false;
+  Axis.SetSize(Index, std::max(Value, 0));
   LayoutChanged();
-  RowHeightsChanged();
+  return true;
 }
 
 void TCustomGrid::SetGridLineWidth(int Value) {
@@ -282,9 +284,8 @@ TGridRect TCustomGrid::Selection() const {
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
   const TGridRect Old = Selection();
-  FAnchor = {Value.Left, Value.Top};
-  FCurrent = {Value.Right, Value.Bottom};
-  LayoutChanged();
+  FAnchor = Scrollable({Value.Left, Value.Top});
+  FCurrent = Scrollable({Value.Right, Value.Bottom});
   ChangeSelection(Old);
 }
 
@@ -308,37 +309,31 @@ void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
   ARow = C.Y;
 }
 
-void TCustomGrid::InvalidateCell(int ACol, int ARow) {
+// The part of the client area the cells take that show, their lines included.
+void TCustomGrid::InvalidateCells(const TGridRect& Cells) {
   if (!HandleAllocated()) return;
-  const auto [Left, Right] = SpanOf(FCols, ACol, ACol, LeftCol(), ClientWidth());
-  const auto [Top, Bottom] = SpanOf(FRows, ARow, ARow, TopRow(), ClientHeight());
+  const auto [Left, Right] = SpanOf(FCols, Cells.Left, Cells.Right, LeftCol(), ClientWidth());
+  const auto [Top, Bottom] = SpanOf(FRows, Cells.Top, Cells.Bottom, TopRow(), ClientHeight());
   const TRect R{Left, Top, Right, Bottom};
   if (!R.IsEmpty()) InvalidateRect(Handle(), &R, false);
 }
 
+void TCustomGrid::InvalidateCell(int ACol, int ARow) {
+  InvalidateCells({ACol, ARow, ACol, ARow});
+}
+
 void TCustomGrid::InvalidateRow(int ARow) {
-  if (!HandleAllocated()) return;
-  const auto [Top, Bottom] = SpanOf(FRows, ARow, ARow, TopRow(), ClientHeight());
-  const TRect R{0, Top, ClientWidth(), Bottom};
-  if (!R.IsEmpty()) InvalidateRect(Handle(), &R, false);
+  InvalidateCells({0, ARow, ColCount() - 1, ARow});
 }
 
 void TCustomGrid::InvalidateCol(int ACol) {
-  if (!HandleAllocated()) return;
-  const auto [Left, Right] = SpanOf(FCols, ACol, ACol, LeftCol(), ClientWidth());
-  const TRect R{Left, 0, Right, ClientHeight()};
-  if (!R.IsEmpty()) InvalidateRect(Handle(), &R, false);
+  InvalidateCells({ACol, 0, ACol, RowCount() - 1});
 }
 
 // Repaints what the selection left and what it covers now: the two rectangles of cells.
 void TCustomGrid::ChangeSelection(TGridRect OldSelection) {
-  if (!HandleAllocated()) return;
-  for (const TGridRect& G : {OldSelection, Selection()}) {
-    const auto [Left, Right] = SpanOf(FCols, G.Left, G.Right, LeftCol(), ClientWidth());
-    const auto [Top, Bottom] = SpanOf(FRows, G.Top, G.Bottom, TopRow(), ClientHeight());
-    const TRect R{Left, Top, Right, Bottom};
-    if (!R.IsEmpty()) InvalidateRect(Handle(), &R, false);
-  }
+  InvalidateCells(OldSelection);
+  InvalidateCells(Selection());
 }
 
 void TCustomGrid::ScrollIntoView(int ACol, int ARow) {
@@ -378,17 +373,19 @@ void TCustomGrid::UpdateScrollBars() {
     Info.Pos = First - Axis.Fixed();
     SetScrollInfo(Handle(), Bar, Info, true);
   };
-  if (FScrollBars == ssVertical || FScrollBars == ssBoth)
-    Update(SB_VERT, FRows, TopRow(), VisibleRowCount());
-  if (FScrollBars == ssHorizontal || FScrollBars == ssBoth)
-    Update(SB_HORZ, FCols, LeftCol(), VisibleColCount());
+  if (HasScrollBar(SB_VERT)) Update(SB_VERT, FRows, TopRow(), VisibleRowCount());
+  if (HasScrollBar(SB_HORZ)) Update(SB_HORZ, FCols, LeftCol(), VisibleColCount());
 }
 
 void TCustomGrid::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
-  if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
+  if (HasScrollBar(SB_VERT)) Params.Style |= WS_VSCROLL;
+  if (HasScrollBar(SB_HORZ)) Params.Style |= WS_HSCROLL;
   AddControlBorderStyle(Params, FBorderStyle, Ctl3D());
+}
+
+bool TCustomGrid::HasScrollBar(int Bar) const {
+  return FScrollBars == ssBoth || FScrollBars == (Bar == SB_VERT ? ssVertical : ssHorizontal);
 }
 
 void TCustomGrid::CreateWnd() {
@@ -689,24 +686,28 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
-bool TCustomGrid::StartSizing(int X, int Y) {
+// The column whose line between fixed cells lies at the point (Columns True), or the row, or -1.
+int TCustomGrid::SizingEdge(int X, int Y, bool& Columns) const {
+  Columns = true;
   if (FOptions.Contains(goColSizing) && Y < FRows.FixedExtent()) {
-    FMoveIndex = FCols.EdgeAt(X, LeftCol(), SizingSlack);
-    if (FMoveIndex >= 0) {
-      FGridState = gsColSizing;
-      FSizingOffset = X - (FCols.Start(FMoveIndex, LeftCol()) + FCols.Size(FMoveIndex));
-      return true;
-    }
+    const int Edge = FCols.EdgeAt(X, LeftCol(), SizingSlack);
+    if (Edge >= 0) return Edge;
   }
-  if (FOptions.Contains(goRowSizing) && X < FCols.FixedExtent()) {
-    FMoveIndex = FRows.EdgeAt(Y, TopRow(), SizingSlack);
-    if (FMoveIndex >= 0) {
-      FGridState = gsRowSizing;
-      FSizingOffset = Y - (FRows.Start(FMoveIndex, TopRow()) + FRows.Size(FMoveIndex));
-      return true;
-    }
-  }
-  return false;
+  Columns = false;
+  if (FOptions.Contains(goRowSizing) && X < FCols.FixedExtent())
+    return FRows.EdgeAt(Y, TopRow(), SizingSlack);
+  return -1;
+}
+
+bool TCustomGrid::StartSizing(int X, int Y) {
+  bool Columns;
+  FMoveIndex = SizingEdge(X, Y, Columns);
+  if (FMoveIndex < 0) return false;
+  const TGridAxis& Axis = Columns ? FCols : FRows;
+  const int End = Axis.Start(FMoveIndex, Columns ? LeftCol() : TopRow()) + Axis.Size(FMoveIndex);
+  FGridState = Columns ? gsColSizing : gsRowSizing;
+  FSizingOffset = (Columns ? X : Y) - End;
+  return true;
 }
 
 // A press on a fixed heading of a scrollable column (row) starts dragging it.
@@ -808,13 +809,10 @@ void TCustomGrid::WMSetCursor(TMessage& Message) {
     TPoint P;
     GetCursorPos(P);
     P = ScreenToClient(P);
-    const bool Col = FOptions.Contains(goColSizing) && P.Y < FRows.FixedExtent() &&
-                     FCols.EdgeAt(P.X, LeftCol(), SizingSlack) >= 0;
-    const bool Row = FOptions.Contains(goRowSizing) && P.X < FCols.FixedExtent() &&
-                     FRows.EdgeAt(P.Y, TopRow(), SizingSlack) >= 0;
-    if (Col || Row) {
+    bool Columns;
+    if (SizingEdge(P.X, P.Y, Columns) >= 0) {
       InitApplication();
-      framework::SetCursor(Screen->Cursors(Col ? crHSplit : crVSplit));
+      framework::SetCursor(Screen->Cursors(Columns ? crHSplit : crVSplit));
       Message.Result = TRUE;
       return;
     }

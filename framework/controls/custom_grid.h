@@ -215,7 +215,11 @@ class TCustomGrid : public TCustomControl {
  private:
   friend class TInplaceEdit;
 
+  TGridCoord Scrollable(TGridCoord C) const;
   TGridRect SelectionFrom(TGridCoord Anchor, TGridCoord Current) const;
+  void InvalidateCells(const TGridRect& Cells);
+  bool Resize(TGridAxis& Axis, int Index, int Value);
+  bool HasScrollBar(int Bar) const;
   TGridDrawState DrawStateOf(int ACol, int ARow) const;
   void DrawOneCell(int ACol, int ARow, const TRect& Rect);
   void DrawLines(int ACol, int ARow, const TRect& Rect);
@@ -232,6 +236,7 @@ class TCustomGrid : public TCustomControl {
   void PageBy(int Direction, TShiftState Shift);
 
   // Mouse states.
+  int SizingEdge(int X, int Y, bool& Columns) const;
   bool StartSizing(int X, int Y);
   bool StartMoving(int X, int Y);
   void SelectAt(int X, int Y, TShiftState Shift);
