@@ -173,10 +173,15 @@ void Repaint(HWND Wnd) {
 
 // Text, selection and caret change only within the formatting rectangle; what a control paints
 // around it (a button beside the text) is left alone.
-void RepaintText(const TEdit& E) {
+void InvalidateInText(const TEdit& E, const TRect& Area) {
   TRect Client, Rect;
   GetClientRect(E.Wnd, Client);
-  if (IntersectRect(Rect, Client, E.FormatRect())) InvalidateRect(E.Wnd, &Rect, false);
+  if (IntersectRect(Rect, Area, E.FormatRect()) && IntersectRect(Rect, Rect, Client))
+    InvalidateRect(E.Wnd, &Rect, false);
+}
+
+void RepaintText(const TEdit& E) {
+  InvalidateInText(E, E.FormatRect());
 }
 
 void SelectionMoved(TEdit& E) {
@@ -480,18 +485,16 @@ void RepaintSpan(const TEdit& E, int From, int To) {
   const TEditText& T = E.S.Text;
   if (T.LineOf(From) != T.LineOf(To)) return RepaintText(E);
   const TPoint Left = E.PosFromChar(From), Right = E.PosFromChar(To);
-  const TRect Span{Left.X - 1, Left.Y, Right.X + 2, Left.Y + E.LineHeight()};
-  TRect Client, Rect;
-  GetClientRect(E.Wnd, Client);
-  if (IntersectRect(Rect, Span, E.FormatRect()) && IntersectRect(Rect, Rect, Client))
-    InvalidateRect(E.Wnd, &Rect, false);
+  InvalidateInText(E, {Left.X - 1, Left.Y, Right.X + 2, Left.Y + E.LineHeight()});
 }
 
-// Repaints only when the text had to scroll to show the caret.
-void ScrollCaret(TEdit& E) {
+// Repaints the whole text only when it had to scroll to show the caret; true when it did.
+bool ScrollCaret(TEdit& E) {
   const int ScrollX = E.S.ScrollX, TopLine = E.S.TopLine;
   E.ScrollCaretIntoView();
-  if (E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) RepaintText(E);
+  if (E.S.ScrollX == ScrollX && E.S.TopLine == TopLine) return false;
+  RepaintText(E);
+  return true;
 }
 
 // Start is the anchor and End the caret; a negative Start removes the selection, leaving the
@@ -499,14 +502,12 @@ void ScrollCaret(TEdit& E) {
 void EMSetSel(TEdit& E, WPARAM W, LPARAM L) {
   TEditText& T = E.S.Text;
   const int OldStart = T.SelStart(), OldEnd = T.SelEnd();
-  const int ScrollX = E.S.ScrollX, TopLine = E.S.TopLine;
   const int Start = int(intptr_t(W)), End = int(L);
   if (Start < 0)
     T.Select(T.Caret(), T.Caret());
   else
     T.Select(Start, End < 0 ? T.Length() : End);
-  E.ScrollCaretIntoView();
-  if (E.S.ScrollX != ScrollX || E.S.TopLine != TopLine) return RepaintText(E);
+  if (ScrollCaret(E)) return;
   RepaintSpan(E, OldStart, OldEnd);
   RepaintSpan(E, T.SelStart(), T.SelEnd());
 }
@@ -555,7 +556,7 @@ LRESULT WMGetDlgCode(HWND Wnd) {
 void WMSetFont(TEdit& E, WPARAM W, LPARAM Redraw) {
   E.S.Font = reinterpret_cast<HFONT>(W);
   E.ScrollCaretIntoView();
-  // What the old rectangle covered is background now.
+  // Text in the old font may reach where the new one does not.
   if (Redraw) InvalidateRect(E.Wnd, nullptr, true);
 }
 
